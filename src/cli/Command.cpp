@@ -1,0 +1,40 @@
+#include "cli/Command.h"
+
+#include <algorithm>
+#include <iostream>
+
+static std::vector<Command>& Registry()
+{
+    static std::vector<Command> commands;
+    return commands;
+}
+
+const std::vector<Command>& Commands()
+{
+    return Registry();
+}
+
+CommandRegistration::CommandRegistration(Command command)
+{
+    auto& commands = Registry();
+    auto at = std::lower_bound(commands.begin(), commands.end(), command.name,
+                               [](const Command& c, const std::string& name) { return c.name < name; });
+    commands.insert(at, std::move(command));
+}
+
+int UsageError(const std::string& commandName, const std::string& message)
+{
+    std::cerr << "kr615b " << commandName << ": " << message << "\n";
+    for (const Command& c : Registry()) {
+        if (c.name == commandName)
+            std::cerr << "usage: kr615b " << c.name << " " << c.usage << "\n";
+    }
+    std::cerr << "Try 'kr615b " << commandName << " --help'.\n";
+    return kExitUsage;
+}
+
+int Failure(const std::string& commandName, const std::string& message)
+{
+    std::cerr << "kr615b " << commandName << ": " << message << "\n";
+    return kExitFailure;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The subcommands of kr615b. Each command file registers itself with a
+// static CommandRegistration, so adding a command touches no other file.
+
+#include <string>
+#include <vector>
+
+struct Command {
+    std::string name;
+    std::string usage;    // the argument part of the usage line
+    std::string summary;  // one line for the command list
+    std::string help;     // the full text of `kr615b NAME --help`
+    // Arguments after the command name. Returns the exit status.
+    int (*run)(const std::vector<std::string>& args);
+};
+
+// Exit statuses, as sox and flashrom use them.
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+const std::vector<Command>& Commands();
+
+struct CommandRegistration {
+    explicit CommandRegistration(Command command);
+};
+
+// Prints "kr615b NAME: MESSAGE" and the command's usage line to stderr;
+// returns kExitUsage.
+int UsageError(const std::string& commandName, const std::string& message);
+
+// Prints "kr615b NAME: MESSAGE" to stderr; returns kExitFailure.
+int Failure(const std::string& commandName, const std::string& message);

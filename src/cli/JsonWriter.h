@@ -1,0 +1,11 @@
+#pragma once
+// A small JSON writer for the tool's output. Record strings are byte strings
+// that need not be UTF-8; a byte that is not part of valid UTF-8 is written
+// as the lone surrogate \udcXX (XX its value), so nothing is dropped and the
+// bytes can be recovered.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+std::string JsonString(std::string_view bytes);

@@ -1,0 +1,45 @@
+// kr615b new: creates a project as the New command does.
+
+#include <iostream>
+
+#include <QFileInfo>
+
+#include "cli/Command.h"
+#include "model/Project.h"
+#include "support/Paths.h"
+
+static int RunNew(const std::vector<std::string>& args);
+
+static const CommandRegistration registration({
+    "new",
+    "PATH/NAME.winproj",
+    "create a new, empty project",
+    "Creates the project folder PATH/NAME.winproj, its sound folder\n"
+    "PATH/NAME.winproj/NAME.winproj.sound and the project file\n"
+    "PATH/NAME.winproj/NAME.winproj with the defaults of a new project, and\n"
+    "prints the project file's path. An existing folder is used as it is; an\n"
+    "existing project file is never replaced.\n",
+    RunNew,
+});
+
+static int RunNew(const std::vector<std::string>& args)
+{
+    if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+        return UsageError("new", "expected one project path");
+
+    std::string folder = args[0];
+    while (folder.size() > 1 && folder.back() == kPathSeparator)
+        folder.pop_back();
+    const std::string fileName = FileNamePart(folder);
+    if (!IsPlainFileName(fileName))
+        return UsageError("new", "'" + args[0] + "' does not end in a project name");
+
+    const std::string projectFile = JoinPath(folder, fileName);
+    if (QFileInfo::exists(ToQtPath(projectFile)))
+        return Failure("new", projectFile + " already exists; not replacing it");
+    Project project;
+    if (FileError error = CreateNewProject(folder, fileName, 0, project))
+        return Failure("new", *error);
+    std::cout << project.projectFilePath << "\n";
+    return kExitOk;
+}

@@ -1,0 +1,40 @@
+#include "support/Paths.h"
+
+#include <QFile>
+
+std::string JoinPath(std::string_view folder, std::string_view name)
+{
+    std::string path(folder);
+    path += kPathSeparator;
+    path += name;
+    return path;
+}
+
+std::string FileNamePart(std::string_view path)
+{
+    const size_t cut = path.find_last_of(kPathSeparator);
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string FolderPart(std::string_view path)
+{
+    const size_t cut = path.find_last_of(kPathSeparator);
+    return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut));
+}
+
+QString ToQtPath(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string FromQtPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+bool IsPlainFileName(std::string_view name)
+{
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    return name.find_first_of("/\\") == std::string_view::npos && name.find('\0') == std::string_view::npos;
+}

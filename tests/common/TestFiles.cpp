@@ -1,0 +1,58 @@
+#include "common/TestFiles.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include <QProcess>
+#include <QStringList>
+
+ScratchDir::ScratchDir()
+{
+    if (!dir_.isValid())
+        throw std::runtime_error("cannot create a temporary folder");
+}
+
+std::string ScratchDir::path() const
+{
+    return dir_.path().toStdString();
+}
+
+std::string ScratchDir::file(const std::string& name) const
+{
+    return path() + "/" + name;
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ProgramDir()
+{
+    return KR_PROGRAM_DIR;
+}
+
+int RunProgram(const std::string& program, const std::vector<std::string>& args, std::string* out, std::string* err)
+{
+    QStringList arguments;
+    for (const std::string& a : args)
+        arguments << QString::fromStdString(a);
+    QProcess process;
+    process.start(QString::fromStdString(ProgramDir() + program), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000))
+        return -1;
+    if (out)
+        *out = process.readAllStandardOutput().toStdString();
+    if (err)
+        *err = process.readAllStandardError().toStdString();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}

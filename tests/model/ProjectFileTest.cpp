@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "common/TestFiles.h"
+#include "model/Archive.h"
+#include "model/Project.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Makes writes beyond `bytes` fail with EFBIG for as long as it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+CSound Sound(const std::string& folder, const std::string& name, int rate)
+{
+    CSound s;
+    s.kind = 1;
+    s.name = name;
+    s.path = folder + "/" + name;
+    s.sampleRate = rate;
+    s.bits = 8;
+    s.stereo = 1;
+    s.lengthMs = 1234;
+    s.auxValue = -7;
+    return s;
+}
+
+// A project with every field away from its default.
+ProjectContent Everything(const std::string& soundFolder)
+{
+    ProjectContent c;
+    for (int i = 0; i < kKeyCount; ++i) {
+        c.key.keyFunction[i] = i % 15;
+        c.equation.equationNumber[i] = 219 - i;
+    }
+    c.options = COptions{1, kMatrix3x8, 0, 0, 1, 1, std::string(300, 'p')};
+    c.library.append(Sound(soundFolder, "a.wav", 8000));
+    c.library.append(Sound(soundFolder, "b\xE9.wav", 22000));
+    c.equations[0].append(*c.library.at(1));
+    c.equations[0].append(CSound::Silence(2600));
+    c.equations[219].append(*c.library.at(0));
+    c.backgroundMusic.append(Sound(soundFolder, "music.wav", 8000));
+    return c;
+}
+
+}  // namespace
+
+TEST(ProjectFile, NewProjectIs1144BytesWithKnownStart)
+{
+    const auto bytes = WriteProjectBytes(ProjectContent::NewProject(0));
+    ASSERT_EQ(bytes.size(), 1144u);
+    const std::vector<uint8_t> header = {0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00, 0x43, 0x4B, 0x65, 0x79};
+    EXPECT_TRUE(std::equal(header.begin(), header.end(), bytes.begin()));
+    for (int i = 0; i < 24; ++i) {
+        EXPECT_EQ(bytes[10 + 4 * i], 1);
+        EXPECT_EQ(bytes[121 + 4 * i], i);
+    }
+    const std::string equationHeader(bytes.begin() + 112, bytes.begin() + 121);
+    EXPECT_EQ(equationHeader, "CEquation");
+    EXPECT_EQ(bytes[235], kKeyMode);
+    EXPECT_EQ(bytes[251], 0);  // empty external path
+}
+
+TEST(ProjectFile, EveryFieldSurvivesARoundTrip)
+{
+    const ProjectContent c = Everything("/x.sound");
+    const auto bytes = WriteProjectBytes(c);
+    EXPECT_EQ(ReadProjectBytes(bytes.data(), bytes.size()), c);
+
+    // Whatever follows the background-music list is not read.
+    auto padded = bytes;
+    padded.insert(padded.end(), 1000, 0xA5);
+    EXPECT_EQ(ReadProjectBytes(padded.data(), padded.size()), c);
+}
+
+TEST(ProjectFile, DamagedFilesAreRejected)
+{
+    const auto good = WriteProjectBytes(Everything("/x.sound"));
+    // Every truncation ends in an error, never a crash or a partial success.
+    for (size_t n = 0; n < good.size(); ++n)
+        EXPECT_THROW(ReadProjectBytes(good.data(), n), ArchiveError) << n;
+
+    auto schema2 = good;
+    schema2[2] = 2;
+    EXPECT_THROW(ReadProjectBytes(schema2.data(), schema2.size()), ArchiveError);
+
+    // A string length far beyond the file.
+    auto longPath = WriteProjectBytes(ProjectContent::NewProject(0));
+    longPath[251] = 0xFF;
+    longPath.insert(longPath.begin() + 252, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
+    EXPECT_THROW(ReadProjectBytes(longPath.data(), longPath.size()), ArchiveError);
+}
+
+TEST(ProjectLifecycle, NewCreatesFoldersAndOpenRebuildsPaths)
+{
+    ScratchDir dir;
+    const std::string folder = dir.file("X.winproj");
+    Project created;
+    ASSERT_FALSE(CreateNewProject(folder, "X.winproj", 1, created));
+    EXPECT_EQ(created.projectFilePath, folder + "/X.winproj");
+    EXPECT_EQ(created.soundFolderPath, folder + "/X.winproj.sound");
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(created.soundFolderPath)).isDir());
+    EXPECT_EQ(ReadBytes(created.projectFilePath).size(), 1144u);
+    EXPECT_EQ(created.content.options.backgroundMusic, 1);
+
+    // Save a full project, move the folder, open it from its new place.
+    created.content = Everything("/old/place.sound");
+    ASSERT_FALSE(SaveProject(created));
+    const std::string moved = dir.file("Y.winproj");
+    ASSERT_TRUE(QDir().rename(QString::fromStdString(folder), QString::fromStdString(moved)));
+
+    Project opened;
+    ASSERT_FALSE(OpenProjectFile(moved + "/X.winproj", opened));
+    const std::string sounds = moved + "/X.winproj.sound";
+    EXPECT_EQ(opened.soundFolderPath, sounds);
+    EXPECT_EQ(opened.content.library.at(1)->path, sounds + "/b\xE9.wav");
+    EXPECT_EQ(opened.content.equations[0].at(0)->path, sounds + "/b\xE9.wav");
+    EXPECT_EQ(opened.content.equations[0].at(1)->path, sounds + "/");  // silences too
+    EXPECT_EQ(opened.content.backgroundMusic.at(0)->path, sounds + "/music.wav");
+    EXPECT_EQ(opened.content.options, created.content.options);
+}
+
+TEST(ProjectLifecycle, FailuresLeaveEverythingAsItWas)
+{
+    ScratchDir dir;
+    Project project;
+    ASSERT_FALSE(CreateNewProject(dir.file("P.winproj"), "P.winproj", 0, project));
+    project.content = Everything(project.soundFolderPath);
+    ASSERT_FALSE(SaveProject(project));
+    const auto good = ReadBytes(project.projectFilePath);
+
+    // A damaged file names itself and leaves the target untouched.
+    const std::string damaged = dir.file("damaged.winproj");
+    WriteBytes(damaged, std::vector<uint8_t>(good.begin(), good.begin() + 300));
+    Project target = project;
+    const FileError error = OpenProjectFile(damaged, target);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find(damaged), std::string::npos);
+    EXPECT_EQ(target.projectFilePath, project.projectFilePath);
+
+    EXPECT_TRUE(OpenProjectFile(dir.file("missing.winproj"), target));
+    EXPECT_TRUE(OpenProjectFile(dir.path(), target));  // a folder
+
+    // A write that runs out of room (a file-size limit stands in for a full
+    // disk, and works for root too) keeps the good file byte for byte.
+    project.content.library.append(*project.content.library.at(0));
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(good.size()));
+        EXPECT_TRUE(SaveProject(project));
+    }
+    EXPECT_EQ(ReadBytes(project.projectFilePath), good);
+    EXPECT_EQ(QDir(QString::fromStdString(dir.file("P.winproj"))).entryList(QDir::Files).size(), 1);
+
+    // A project file name that is a folder cannot be written.
+    QDir().mkpath(QString::fromStdString(dir.file("F.winproj/F.winproj")));
+    Project blocked;
+    EXPECT_TRUE(CreateNewProject(dir.file("F.winproj"), "F.winproj", 0, blocked));
+    EXPECT_TRUE(blocked.projectFilePath.empty());
+}
