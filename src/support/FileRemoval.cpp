@@ -1,0 +1,14 @@
+#include "support/FileRemoval.h"
+
+#include <cerrno>
+#include <system_error>
+
+#include <unistd.h>
+
+std::optional<std::string> RemoveFile(const std::string& path)
+{
+    if (::unlink(path.c_str()) == 0)
+        return std::nullopt;
+    const int error = errno;
+    return "Cannot delete " + path + ": " + std::system_category().message(error);
+}

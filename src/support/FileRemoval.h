@@ -1,0 +1,9 @@
+#pragma once
+// Deleting one file, with the platform's reason when it cannot be done.
+
+#include <optional>
+#include <string>
+
+// Deletes the file `path` (never a folder). Empty on success, else
+// "Cannot delete PATH: " and the platform's text for the failure.
+std::optional<std::string> RemoveFile(const std::string& path);

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/LibraryRemoval.h"
+#include "common/TestFiles.h"
+#include "support/Paths.h"
+
+namespace {
+
+bool Exists(const std::string& path)
+{
+    return QFileInfo::exists(ToQtPath(path));
+}
+
+class LibraryRemovalTest : public ::testing::Test {
+protected:
+    LibraryRemovalTest()
+    {
+        project.projectFilePath = dir.file("p.winproj");
+        project.soundFolderPath = dir.file("p.winproj.sound");
+        QDir().mkpath(ToQtPath(project.soundFolderPath));
+    }
+
+    // A library entry; its file is written unless `withFile` is false.
+    CSound Add(const std::string& name, bool withFile = true)
+    {
+        CSound s;
+        s.kind = CSound::kSoundFile;
+        s.name = name;
+        s.path = JoinPath(project.soundFolderPath, name);
+        if (withFile)
+            WriteBytes(s.path, {1, 2, 3});
+        project.content.library.append(s);
+        return s;
+    }
+
+    ScratchDir dir;
+    Project project;
+};
+
+TEST_F(LibraryRemovalTest, DeleteTakesTheEntryItsCopiesAndItsFile)
+{
+    const CSound a = Add("a.wav");
+    const CSound b = Add("b.wav");
+    auto& eq = project.content.equations;
+    eq[0].append(a);
+    eq[0].append(a);
+    eq[0].append(CSound::Silence(10));
+    eq[0].append(a);
+    eq[219].append(a);
+    eq[219].append(b);
+
+    const RemovalResult r = DeleteLibraryEntry(project, 0);
+    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.messages.empty());
+    ASSERT_EQ(project.content.library.count(), 1);
+    EXPECT_EQ(project.content.library.at(0)->name, "b.wav");
+    EXPECT_EQ(eq[0].count(), 1);
+    EXPECT_EQ(eq[219].count(), 1);
+    EXPECT_FALSE(Exists(a.path));
+    EXPECT_TRUE(Exists(b.path));
+}
+
+TEST_F(LibraryRemovalTest, DeleteWithoutAnEntryChangesNothing)
+{
+    Add("a.wav");
+    for (int row : {-1, 1}) {
+        const RemovalResult r = DeleteLibraryEntry(project, row);
+        EXPECT_FALSE(r.changed);
+        EXPECT_TRUE(r.messages.empty());
+    }
+    EXPECT_EQ(project.content.library.count(), 1);
+}
+
+TEST_F(LibraryRemovalTest, AFileThatCannotBeDeletedIsReportedAndTheEntryStillGoes)
+{
+    const CSound gone = Add("gone.wav", false);
+    const RemovalResult r = DeleteLibraryEntry(project, 0);
+    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(project.content.library.empty());
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "Cannot delete " + gone.path + ": No such file or directory");
+
+    // A folder of that name is not deleted either.
+    const CSound folder = Add("folder.wav", false);
+    QDir().mkpath(ToQtPath(folder.path));
+    EXPECT_EQ(DeleteLibraryEntry(project, 0).messages.size(), 1u);
+    EXPECT_TRUE(Exists(folder.path));
+}
+
+TEST_F(LibraryRemovalTest, NamesThatLeaveTheSoundFolderNeverTouchAFile)
+{
+    // Files a hostile or damaged project file could aim at.
+    WriteBytes(dir.file("outside.wav"), {9});
+    WriteBytes(dir.file("p.winproj"), {9});
+    for (const std::string name : {"../outside.wav", "..", ".", "", "sub/../../p.winproj", "..\\outside.wav"}) {
+        SCOPED_TRACE(name);
+        Add(name, false);
+        project.content.equations[4].append(*project.content.library.at(0));
+        const RemovalResult r = DeleteLibraryEntry(project, 0);
+        EXPECT_TRUE(r.changed);
+        EXPECT_TRUE(project.content.library.empty());
+        EXPECT_TRUE(project.content.equations[4].empty());
+        ASSERT_EQ(r.messages.size(), 1u);
+        EXPECT_EQ(r.messages[0].text,
+                  "\"" + name + "\" names no file inside the sound folder, so no file was deleted for it.");
+    }
+    EXPECT_TRUE(Exists(dir.file("outside.wav")));
+    EXPECT_TRUE(Exists(dir.file("p.winproj")));
+    EXPECT_TRUE(Exists(project.soundFolderPath));
+}
+
+TEST_F(LibraryRemovalTest, EmptyDeletesEveryFileAndClearsTheEquationsButNotTheMusic)
+{
+    const CSound a = Add("a.wav");
+    const CSound b = Add("b.wav");
+    project.content.equations[5].append(a);
+    project.content.equations[6].append(CSound::Silence(100));
+    project.content.backgroundMusic.append(b);
+
+    const RemovalResult r = EmptyLibrary(project);
+    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.messages.empty());
+    EXPECT_TRUE(project.content.library.empty());
+    for (const CSoundList& eq : project.content.equations)
+        EXPECT_TRUE(eq.empty());
+    EXPECT_EQ(project.content.backgroundMusic.count(), 1);
+    EXPECT_FALSE(Exists(a.path));
+    EXPECT_FALSE(Exists(b.path));
+}
+
+TEST_F(LibraryRemovalTest, EmptyStopsAtTheFirstFileItCannotDelete)
+{
+    const CSound a = Add("a.wav");
+    const CSound missing = Add("missing.wav", false);
+    const CSound c = Add("c.wav");
+    project.content.equations[0].append(c);
+    const ProjectContent before = project.content;
+
+    const RemovalResult r = EmptyLibrary(project);
+    EXPECT_FALSE(r.changed);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "Cannot delete " + missing.path + ": No such file or directory");
+    EXPECT_EQ(project.content, before);
+    EXPECT_FALSE(Exists(a.path));
+    EXPECT_TRUE(Exists(c.path));
+}
+
+TEST_F(LibraryRemovalTest, EmptyLeavesFilesOutsideTheSoundFolderAlone)
+{
+    WriteBytes(dir.file("outside.wav"), {9});
+    const CSound a = Add("a.wav");
+    Add("../outside.wav", false);
+    Add("x/y.wav", false);
+
+    const RemovalResult r = EmptyLibrary(project);
+    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(project.content.library.empty());
+    EXPECT_FALSE(Exists(a.path));
+    EXPECT_TRUE(Exists(dir.file("outside.wav")));
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "\"../outside.wav\", \"x/y.wav\" name no file inside the sound folder, so no file "
+                                  "was deleted for them.");
+}
+
+}  // namespace
