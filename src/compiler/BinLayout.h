@@ -1,0 +1,79 @@
+#pragma once
+// Where everything lies in the BIN, and the encodings of its fixed part.
+// Pure functions over byte buffers; Compile.cpp does the file work.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/Records.h"
+#include "model/Sound.h"
+
+inline constexpr int kSoundSlots = kMaxLibrarySounds;  // 510
+inline constexpr uint32_t kEquationSlotBytes = 256;
+inline constexpr int kFirstAreaEquations = 126;         // equations 0-125 in the first area
+inline constexpr uint32_t kFirstEquationArea = 0x130;
+inline constexpr uint32_t kSecondEquationArea = 0x10010;
+inline constexpr uint32_t kMatrixKeyTable = 0x10A;
+inline constexpr uint32_t kEquationCountByte = 28;
+inline constexpr uint32_t kFlashSizeByte = 30;
+inline constexpr uint32_t kCodeBlock = 0x16F00;
+inline constexpr uint32_t kCodeBlockBytes = 256;
+inline constexpr uint32_t kSoundTable = 0x17000;
+inline constexpr uint32_t kSoundRecordBytes = 8;
+inline constexpr uint32_t kSoundData = 0x17FF0;  // also the length of the BIN's fixed part
+inline constexpr uint32_t kSilenceSlotBytes = 68;
+inline constexpr uint32_t kExternalWindow = 0x8000;
+inline constexpr uint32_t kExternalWindowBytes = 0x8000;
+inline constexpr uint32_t kMinExternalBinBytes = 0xFFFF;
+inline constexpr int kStrayLibraryIndex = 509;  // what a sound missing from the library plays
+
+// The bytes of one equation's slot, and whether its tokens had to be cut to
+// fit (only whole tokens are kept).
+struct EquationSlot {
+    std::array<uint8_t, kEquationSlotBytes> bytes;
+    bool cut = false;
+};
+
+// The first library position of each sound path.
+using LibraryIndex = std::unordered_map<std::string, int>;
+LibraryIndex IndexLibrary(const CSoundList& library);
+
+EquationSlot EncodeEquation(const CSoundList& equation, const LibraryIndex& library);
+
+// The 2-byte tokens of a silence of `ms` milliseconds (none for 0 ms).
+std::vector<uint8_t> SilenceTokens(int32_t ms);
+
+// Fills the BIN's fixed part from offset 0 up to the code block: header, key
+// table, equation count, flash-size code and the 220 equation slots. `head`
+// must hold kSoundData bytes of 0x00. Returns the numbers of the equations
+// that were cut.
+std::vector<int> WriteHead(std::vector<uint8_t>& head, const COptions& options, const CKey& key,
+                           const CEquation& equation, const std::array<CSoundList, kEquationCount>& equations,
+                           const CSoundList& library, int flashMegabits);
+
+// Writes the 510 sound records into `head`. `slotSizes` and `rates` hold one
+// entry per slot; a rate of 0 marks a silence slot.
+void WriteSoundTable(std::vector<uint8_t>& head, const std::vector<uint32_t>& slotSizes,
+                     const std::vector<int32_t>& rates);
+
+// The 3-byte banked form of a flash address, as the sound table holds it.
+std::array<uint8_t, 3> BankedAddress(uint32_t address);
+
+// The 2-byte rate code of a sampling rate (8000 Hz's code for any rate the
+// chip has no code for).
+std::array<uint8_t, 2> RateCode(int32_t sampleRate);
+
+// The length the BIN is padded to with 0xFF.
+uint64_t PaddedLength(uint64_t length);
+
+// Whether megabits are one of the selectable flash sizes, and their code.
+bool IsFlashSize(int megabits);
+uint8_t FlashSizeCode(int megabits);
+
+// The advice shown when the BIN does not fit the selected flash; empty when
+// it fits. Sets `applicationCaption` for the one message captioned with the
+// application's name.
+std::string FitAdvice(uint64_t length, int flashMegabits, bool* applicationCaption);

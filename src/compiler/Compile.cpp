@@ -1,0 +1,326 @@
+#include "compiler/Compile.h"
+
+#include <algorithm>
+#include <exception>
+#include <optional>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "compiler/BinLayout.h"
+#include "compiler/FileMessages.h"
+#include "compiler/VoiceConverter.h"
+#include "support/Paths.h"
+
+namespace {
+
+constexpr const char* kSilenceFileName = "silence10ms.wav";
+constexpr const char* kCodeBlockFileName = "q31825_A3_Ext_Spi_Code.bin";
+constexpr qint64 kCopyChunk = 100000;
+constexpr qint64 kPaddingChunk = 65536;
+
+UserMessage Plain(std::string text, Caption caption = Caption::Product)
+{
+    return {std::move(text), caption, MessageIcon::None};
+}
+
+// One run of the compile: the BIN being written and the messages so far.
+class Compiler {
+public:
+    Compiler(const CompileInputs& in, const std::function<void(int, int)>& progress) : in_(in), progress_(progress) {}
+
+    CompileResult run();
+
+private:
+    bool writeAt(qint64 offset, const void* data, qint64 size);
+    bool append(const void* data, qint64 size);
+    bool fileError(const char* action, const std::string& path, const QFileDevice& file);
+    bool notConverted(const std::string& wavPath);
+    bool copyLibrarySound(const CSound& sound, uint32_t& size);
+    bool appendSilenceSlots(int count);
+    std::string silenceSource();
+    bool writeCodeBlock();
+    bool pad();
+    bool copyExternalWindow();
+    void reportProgress();
+
+    const CompileInputs& in_;
+    const std::function<void(int, int)>& progress_;
+    CompileResult result_;
+    std::string binPath_;
+    QFile bin_;
+    int conversionsDone_ = 0;
+};
+
+bool Compiler::fileError(const char* action, const std::string& path, const QFileDevice& file)
+{
+    result_.messages.push_back(FileErrorMessage(action, path, file));
+    return false;
+}
+
+// The converter could not be loaded, so there is no voice data to open.
+bool Compiler::notConverted(const std::string& wavPath)
+{
+    result_.messages.push_back(FileErrorMessage("open", wavPath + ".rbf", "the voice converter did not run"));
+    return false;
+}
+
+bool Compiler::writeAt(qint64 offset, const void* data, qint64 size)
+{
+    if (!bin_.seek(offset))
+        return fileError("write", binPath_, bin_);
+    return append(data, size);
+}
+
+bool Compiler::append(const void* data, qint64 size)
+{
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const qint64 n = bin_.write(p, size);
+        if (n <= 0)
+            return fileError("write", binPath_, bin_);
+        p += n;
+        size -= n;
+    }
+    return true;
+}
+
+void Compiler::reportProgress()
+{
+    ++conversionsDone_;
+    if (progress_)
+        progress_(conversionsDone_, in_.library.count() + 1);
+}
+
+// Converts one library sound and copies its voice data to the end of the BIN,
+// then removes the converter's two files.
+bool Compiler::copyLibrarySound(const CSound& sound, uint32_t& size)
+{
+    const std::string voiceData = ConvertToVoiceData(in_.programFolder, sound.path, result_.messages);
+    reportProgress();
+    if (voiceData.empty())
+        return notConverted(sound.path);
+    QFile data(ToQtPath(voiceData));
+    if (!data.open(QIODevice::ReadOnly))
+        return fileError("open", voiceData, data);
+    std::vector<char> chunk(size_t(std::min<qint64>(kCopyChunk, std::max<qint64>(data.size(), 1))));
+    uint64_t copied = 0;
+    for (;;) {
+        const qint64 n = data.read(chunk.data(), qint64(chunk.size()));
+        if (n < 0)
+            return fileError("read", voiceData, data);
+        if (n == 0)
+            break;
+        if (!append(chunk.data(), n))
+            return false;
+        copied += uint64_t(n);
+    }
+    data.close();
+    size = uint32_t(copied);
+    if (!data.remove())
+        return fileError("delete", voiceData, data);
+    QFile companion(ToQtPath(CompanionOf(voiceData)));
+    if (!companion.remove())
+        return fileError("delete", CompanionOf(voiceData), companion);
+    return true;
+}
+
+// The silence to convert: the program folder's own, or a copy in the user's
+// cache folder when the converted files cannot be written beside it.
+std::string Compiler::silenceSource()
+{
+    const std::string source = in_.programFolder + kSilenceFileName;
+    const auto writable = [](const std::string& path) {
+        QFile probe(ToQtPath(path));
+        const bool existed = probe.exists();
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+            return false;
+        probe.close();
+        if (!existed)
+            probe.remove();
+        return true;
+    };
+    const std::string output = source + ".rbf";
+    if (writable(output) && writable(CompanionOf(output)))
+        return source;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return source;  // nowhere better: the conversion reports the failure
+    const std::string copy = JoinPath(FromQtPath(cache), kSilenceFileName);
+    QFile::remove(ToQtPath(copy));
+    if (!QFile::copy(ToQtPath(source), ToQtPath(copy)))
+        return source;
+    return copy;
+}
+
+// Converts the silence and writes one copy of it per silence slot. The slot
+// size is fixed, so a converted silence of any other size would shift every
+// later address: that stops the compile.
+bool Compiler::appendSilenceSlots(int count)
+{
+    const std::string source = silenceSource();
+    const std::string voiceData = ConvertToVoiceData(in_.programFolder, source, result_.messages);
+    reportProgress();
+    if (voiceData.empty())
+        return notConverted(source);
+    QFile data(ToQtPath(voiceData));
+    if (!data.open(QIODevice::ReadOnly))
+        return fileError("open", voiceData, data);
+    const QByteArray silence = data.readAll();
+    if (data.error() != QFileDevice::NoError)
+        return fileError("read", voiceData, data);
+    if (count == 0)
+        return true;
+    if (silence.size() != qsizetype(kSilenceSlotBytes)) {
+        result_.messages.push_back({"The converted silence " + voiceData + " is " + std::to_string(silence.size()) +
+                                        " bytes long instead of " + std::to_string(kSilenceSlotBytes) +
+                                        ": check " + source + ". No BIN was completed.",
+                                    Caption::Product, MessageIcon::Error});
+        return false;
+    }
+    QByteArray copies;
+    copies.reserve(silence.size() * count);
+    for (int i = 0; i < count; ++i)
+        copies.append(silence);
+    return append(copies.constData(), copies.size());
+}
+
+bool Compiler::writeCodeBlock()
+{
+    const std::string path = in_.programFolder + kCodeBlockFileName;
+    QFile file(ToQtPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return fileError("open", path, file);
+    const QByteArray block = file.read(kCodeBlockBytes);
+    if (file.error() != QFileDevice::NoError)
+        return fileError("read", path, file);
+    if (block.size() < qint64(kCodeBlockBytes)) {
+        result_.messages.push_back({path + " is shorter than " + std::to_string(kCodeBlockBytes) +
+                                        " bytes: it is not a code block file. No BIN was completed.",
+                                    Caption::Product, MessageIcon::Error});
+        return false;
+    }
+    return writeAt(kCodeBlock, block.constData(), block.size());
+}
+
+bool Compiler::pad()
+{
+    const qint64 length = bin_.size();
+    qint64 left = qint64(PaddedLength(uint64_t(length))) - length;
+    if (left == 0)
+        return true;
+    const std::vector<char> ff(size_t(std::min(left, kPaddingChunk)), char(0xFF));
+    if (!bin_.seek(length))
+        return fileError("write", binPath_, bin_);
+    while (left > 0) {
+        const qint64 n = std::min(left, qint64(ff.size()));
+        if (!append(ff.data(), n))
+            return false;
+        left -= n;
+    }
+    return true;
+}
+
+bool Compiler::copyExternalWindow()
+{
+    const std::string& path = in_.options.externalBinPath;
+    if (path.empty()) {
+        result_.messages.push_back(Plain("Pls load a external bin file!"));
+        return false;
+    }
+    QFile external(ToQtPath(path));
+    if (!external.open(QIODevice::ReadOnly))
+        return fileError("open", path, external);
+    if (external.size() < qint64(kMinExternalBinBytes)) {
+        result_.messages.push_back(Plain("External bin too small!"));
+        return false;
+    }
+    QByteArray window;
+    if (external.seek(kExternalWindow))
+        window = external.read(kExternalWindowBytes);
+    if (external.error() != QFileDevice::NoError || window.size() < qint64(kExternalWindowBytes) - 1)
+        return fileError("read", path, external);
+    // A file of exactly 0xFFFF bytes lacks the window's last byte: it is left
+    // as erased flash.
+    window.resize(kExternalWindowBytes, char(0xFF));
+    return writeAt(kExternalWindow, window.constData(), window.size());
+}
+
+CompileResult Compiler::run()
+{
+    if (!IsFlashSize(in_.flashMegabits)) {
+        result_.messages.push_back({"Unknown flash size: " + std::to_string(in_.flashMegabits) + " megabits",
+                                    Caption::Product, MessageIcon::Error});
+        return result_;
+    }
+    binPath_ = in_.projectFilePath + ".bin";
+    bin_.setFileName(ToQtPath(binPath_));
+    if (!bin_.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        fileError("create", binPath_, bin_);
+        return result_;
+    }
+
+    std::vector<uint8_t> head(kSoundData, 0x00);
+    const std::vector<int> cut = WriteHead(head, in_.options, in_.key, in_.equation, in_.equations, in_.library,
+                                           in_.flashMegabits);
+    if (!writeAt(0, head.data(), kSoundTable))
+        return result_;
+
+    std::vector<uint32_t> slotSizes(kSoundSlots, kSilenceSlotBytes);
+    std::vector<int32_t> rates(kSoundSlots, 0);
+    if (!bin_.seek(kSoundData)) {
+        fileError("write", binPath_, bin_);
+        return result_;
+    }
+    int slot = 0;
+    for (const CSound& sound : in_.library) {
+        if (slot == kSoundSlots)
+            break;  // the library never holds more; a damaged project might
+        if (!copyLibrarySound(sound, slotSizes[slot]))
+            return result_;
+        rates[slot++] = sound.sampleRate;
+    }
+    if (!appendSilenceSlots(kSoundSlots - slot))
+        return result_;
+
+    WriteSoundTable(head, slotSizes, rates);
+    if (!writeAt(kSoundTable, head.data() + kSoundTable, kSoundData - kSoundTable) || !writeCodeBlock() || !pad())
+        return result_;
+    if (in_.options.externalMode != 0 && !copyExternalWindow())
+        return result_;
+    const qint64 length = bin_.size();
+    if (!bin_.flush()) {
+        fileError("write", binPath_, bin_);
+        return result_;
+    }
+    bin_.close();
+
+    result_.messages.push_back(Plain("BIN File Saved!\nSize: " + std::to_string(length) + " bytes"));
+    result_.saved = true;
+    for (int number : cut)
+        result_.messages.push_back(
+            {"Equation " + std::to_string(number) + " is too long for its slot and was cut", Caption::Product,
+             MessageIcon::Warning});
+    bool applicationCaption = false;
+    const std::string advice = FitAdvice(uint64_t(length), in_.flashMegabits, &applicationCaption);
+    if (!advice.empty())
+        result_.messages.push_back(Plain(advice, applicationCaption ? Caption::ApplicationName : Caption::Product));
+    return result_;
+}
+
+}  // namespace
+
+CompileResult CompileBin(const CompileInputs& in, const std::function<void(int done, int total)>& progress)
+{
+    Compiler compiler(in, progress);
+    try {
+        return compiler.run();
+    } catch (const std::exception& e) {
+        CompileResult failed;
+        failed.messages.push_back({std::string("The compile failed: ") + e.what(), Caption::Product,
+                                   MessageIcon::Error});
+        return failed;
+    }
+}

@@ -1,0 +1,36 @@
+#include "compiler/VoiceConverter.h"
+
+#include <QFile>
+#include <QLibrary>
+
+#include "support/Paths.h"
+
+namespace {
+
+using ConvertFunction = int (*)(const char* wav, const char* out, const char* out2);
+
+}  // namespace
+
+std::string ConvertToVoiceData(const std::string& programFolder, const std::string& wavPath,
+                               std::vector<UserMessage>& messages)
+{
+    const std::string output = wavPath + ".rbf";
+    QFile::remove(ToQtPath(output));
+    QFile::remove(ToQtPath(CompanionOf(output)));
+
+    QLibrary converter(ToQtPath(programFolder + kConverterName));
+    if (!converter.load()) {
+        messages.push_back({"Load ChimeConverter Library Fail!", Caption::Product, MessageIcon::None});
+        return {};
+    }
+    // Without the export nothing is called and the conversion counts as
+    // done; the missing voice-data file then ends the compile.
+    if (auto convert = reinterpret_cast<ConvertFunction>(converter.resolve("ConvertWAVToQMF"))) {
+        if (convert(wavPath.c_str(), output.c_str(), output.c_str()) == 0) {
+            messages.push_back({"Fail!", Caption::ApplicationName, MessageIcon::None});
+            messages.push_back({wavPath, Caption::ApplicationName, MessageIcon::None});
+        }
+    }
+    converter.unload();
+    return output;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Mono 16-bit sound in memory, and its WAV file form.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace voice {
+
+struct PcmSound {
+    uint32_t sampleRate = 0;
+    std::vector<int16_t> samples;
+};
+
+// Reads a PCM WAV file: integer samples of 8, 16, 24 or 32 bits, any number
+// of channels (mixed down to one), any rate. On failure returns nothing and
+// sets `error` to the reason.
+std::optional<PcmSound> ParseWav(const uint8_t* data, size_t size, std::string* error);
+std::optional<PcmSound> ReadWavFile(const std::string& path, std::string* error);
+
+// The bytes of a mono 16-bit PCM WAV file holding the sound.
+std::vector<uint8_t> WavBytes(const PcmSound& sound);
+
+}  // namespace voice

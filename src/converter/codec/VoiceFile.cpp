@@ -1,0 +1,124 @@
+#include "VoiceFile.h"
+
+#include <array>
+#include <cstring>
+
+#include "ByteOrder.h"
+#include "VoiceCodec.h"
+
+namespace voice {
+namespace {
+
+constexpr char kMagic[4] = {'K', 'R', 'V', 'D'};
+
+// Header layout: offsets of its fields.
+enum HeaderField {
+    kMagicAt = 0,
+    kVersionAt = 4,
+    kHeaderSizeAt = 5,
+    kBlockSamplesAt = 6,
+    kBlockBytesAt = 7,
+    kSampleRateAt = 8,
+    kSampleCountAt = 12,
+    kBlockCountAt = 16,
+    kCrcAt = 20,
+    kOrderAt = 24,
+    kFlagsAt = 25,
+};
+
+size_t BlockCount(size_t sampleCount)
+{
+    return (sampleCount + kBlockSamples - 1) / kBlockSamples;
+}
+
+bool Fail(std::string* error, const char* reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+}  // namespace
+
+uint32_t Crc32(const uint8_t* data, size_t size)
+{
+    static const std::array<uint32_t, 256> table = [] {
+        std::array<uint32_t, 256> t{};
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i)
+        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+size_t VoiceDataSize(size_t sampleCount)
+{
+    return kHeaderBytes + BlockCount(sampleCount) * kBlockBytes;
+}
+
+std::vector<uint8_t> EncodeVoice(const PcmSound& sound)
+{
+    const size_t count = sound.samples.size();
+    const size_t blocks = BlockCount(count);
+    std::vector<uint8_t> out(VoiceDataSize(count));
+    PredictorState state;
+    for (size_t b = 0; b < blocks; ++b) {
+        const size_t first = b * kBlockSamples;
+        const int n = int(std::min<size_t>(kBlockSamples, count - first));
+        EncodeBlock(state, sound.samples.data() + first, n, out.data() + kHeaderBytes + b * kBlockBytes);
+    }
+    uint8_t* h = out.data();
+    std::memcpy(h + kMagicAt, kMagic, 4);
+    h[kVersionAt] = kFormatVersion;
+    h[kHeaderSizeAt] = kHeaderBytes;
+    h[kBlockSamplesAt] = kBlockSamples;
+    h[kBlockBytesAt] = kBlockBytes;
+    PutLE32(h + kSampleRateAt, sound.sampleRate);
+    PutLE32(h + kSampleCountAt, uint32_t(count));
+    PutLE32(h + kBlockCountAt, uint32_t(blocks));
+    PutLE32(h + kCrcAt, Crc32(h + kHeaderBytes, blocks * kBlockBytes));
+    h[kOrderAt] = kPredictorOrder;
+    h[kFlagsAt] = 0;
+    return out;
+}
+
+std::optional<PcmSound> DecodeVoice(const uint8_t* data, size_t size, std::string* error)
+{
+    if (size < size_t(kHeaderBytes) || std::memcmp(data, kMagic, 4) != 0) {
+        Fail(error, "not KR615B voice data");
+        return std::nullopt;
+    }
+    if (data[kVersionAt] != kFormatVersion || data[kHeaderSizeAt] != kHeaderBytes ||
+        data[kBlockSamplesAt] != kBlockSamples || data[kBlockBytesAt] != kBlockBytes ||
+        data[kOrderAt] != kPredictorOrder) {
+        Fail(error, "voice data of an unknown format version");
+        return std::nullopt;
+    }
+    const uint32_t count = GetLE32(data + kSampleCountAt);
+    const size_t blocks = BlockCount(count);
+    if (GetLE32(data + kBlockCountAt) != blocks || size - kHeaderBytes != blocks * kBlockBytes) {
+        Fail(error, "the voice data's length does not match its header");
+        return std::nullopt;
+    }
+    if (Crc32(data + kHeaderBytes, blocks * kBlockBytes) != GetLE32(data + kCrcAt)) {
+        Fail(error, "the voice data is damaged (checksum mismatch)");
+        return std::nullopt;
+    }
+    PcmSound sound;
+    sound.sampleRate = GetLE32(data + kSampleRateAt);
+    sound.samples.resize(blocks * kBlockSamples);
+    PredictorState state;
+    for (size_t b = 0; b < blocks; ++b)
+        DecodeBlock(state, data + kHeaderBytes + b * kBlockBytes, sound.samples.data() + b * kBlockSamples);
+    sound.samples.resize(count);
+    return sound;
+}
+
+}  // namespace voice
