@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "VoiceFile.h"
+
+namespace {
+
+// A voiced, speech-like test signal: a few decaying harmonics with noise.
+voice::PcmSound Signal(uint32_t rate, size_t samples)
+{
+    voice::PcmSound s{rate, {}};
+    std::mt19937 random(7);
+    std::normal_distribution<double> noise(0, 60);
+    for (size_t i = 0; i < samples; ++i) {
+        const double t = double(i) / rate;
+        const double envelope = 0.5 + 0.5 * std::sin(2 * M_PI * 3 * t);
+        double v = 0;
+        for (int h = 1; h <= 6; ++h)
+            v += std::sin(2 * M_PI * 140 * h * t + h) * 6000 / h;
+        s.samples.push_back(int16_t(std::clamp(envelope * v + noise(random), -32768.0, 32767.0)));
+    }
+    return s;
+}
+
+double Snr(const std::vector<int16_t>& a, const std::vector<int16_t>& b)
+{
+    double signal = 0, error = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        signal += double(a[i]) * a[i];
+        error += (double(a[i]) - b[i]) * (double(a[i]) - b[i]);
+    }
+    return 10 * std::log10(signal / error);
+}
+
+}  // namespace
+
+TEST(Codec, RoundTripQualityAndSize)
+{
+    for (uint32_t rate : {8000u, 16000u, 22000u}) {
+        const voice::PcmSound source = Signal(rate, rate * 2);
+        const std::vector<uint8_t> data = voice::EncodeVoice(source);
+        EXPECT_EQ(data.size(), voice::VoiceDataSize(source.samples.size()));
+        EXPECT_EQ(data.size(), 26 + (source.samples.size() + 64) / 65 * 42);
+        EXPECT_EQ(voice::EncodeVoice(source), data) << "deterministic";
+
+        std::string error;
+        const auto decoded = voice::DecodeVoice(data.data(), data.size(), &error);
+        ASSERT_TRUE(decoded) << error;
+        EXPECT_EQ(decoded->sampleRate, rate);
+        ASSERT_EQ(decoded->samples.size(), source.samples.size());
+        EXPECT_GT(Snr(source.samples, decoded->samples), 24.0) << rate << " Hz";
+    }
+}
+
+TEST(Codec, EdgeSignals)
+{
+    // The shipped silence: 10 ms at 4000 Hz, the fixed 68-byte slot.
+    const voice::PcmSound silence{4000, std::vector<int16_t>(40, 0)};
+    const std::vector<uint8_t> data = voice::EncodeVoice(silence);
+    EXPECT_EQ(data.size(), 68u);
+    auto decoded = voice::DecodeVoice(data.data(), data.size(), nullptr);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->samples, silence.samples);
+
+    // Full-scale square waves and an empty sound survive without overflow.
+    voice::PcmSound square{8000, {}};
+    for (int i = 0; i < 4000; ++i)
+        square.samples.push_back((i / 7) % 2 ? 32767 : -32768);
+    const std::vector<uint8_t> loud = voice::EncodeVoice(square);
+    decoded = voice::DecodeVoice(loud.data(), loud.size(), nullptr);
+    ASSERT_TRUE(decoded);
+    EXPECT_GT(Snr(square.samples, decoded->samples), 10.0);
+
+    const std::vector<uint8_t> empty = voice::EncodeVoice({8000, {}});
+    EXPECT_EQ(empty.size(), 26u);
+    decoded = voice::DecodeVoice(empty.data(), empty.size(), nullptr);
+    ASSERT_TRUE(decoded);
+    EXPECT_TRUE(decoded->samples.empty());
+}
+
+TEST(Codec, DamagedDataIsRefused)
+{
+    const std::vector<uint8_t> good = voice::EncodeVoice(Signal(8000, 1000));
+    std::string error;
+    std::vector<uint8_t> bad = good;
+    bad[0] = 'X';
+    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
+    EXPECT_EQ(error, "not KR615B voice data");
+    bad = good;
+    bad[100] ^= 1;
+    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
+    EXPECT_EQ(error, "the voice data is damaged (checksum mismatch)");
+    bad = good;
+    bad.pop_back();
+    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
+    bad = good;
+    bad[12] = 0xFF;  // a sample count far beyond the blocks present
+    bad[15] = 0xFF;
+    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
+    EXPECT_FALSE(voice::DecodeVoice(good.data(), 10, &error));
+    bad = good;
+    bad[4] = 2;
+    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
+    EXPECT_EQ(error, "voice data of an unknown format version");
+}

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ByteOrder.h"
+#include "PcmSound.h"
+
+namespace {
+
+// A WAV file's bytes with the given format fields and sample bytes.
+std::vector<uint8_t> Wav(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits,
+                         const std::vector<uint8_t>& data, bool extensible = false)
+{
+    std::vector<uint8_t> fmt(extensible ? 40 : 16, 0);
+    voice::PutLE16(fmt.data(), extensible ? 0xFFFE : tag);
+    voice::PutLE16(fmt.data() + 2, channels);
+    voice::PutLE32(fmt.data() + 4, rate);
+    voice::PutLE32(fmt.data() + 8, rate * channels * bits / 8);
+    voice::PutLE16(fmt.data() + 12, uint16_t(channels * bits / 8));
+    voice::PutLE16(fmt.data() + 14, bits);
+    if (extensible)
+        voice::PutLE16(fmt.data() + 24, tag);
+    std::vector<uint8_t> out = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+    const auto chunk = [&](const char* id, const std::vector<uint8_t>& body) {
+        out.insert(out.end(), id, id + 4);
+        uint8_t size[4];
+        voice::PutLE32(size, uint32_t(body.size()));
+        out.insert(out.end(), size, size + 4);
+        out.insert(out.end(), body.begin(), body.end());
+        if (body.size() & 1)
+            out.push_back(0);
+    };
+    chunk("LIST", {'o', 'd', 'd'});  // an odd-sized chunk before the format
+    chunk("fmt ", fmt);
+    chunk("data", data);
+    return out;
+}
+
+std::optional<voice::PcmSound> Parse(const std::vector<uint8_t>& bytes, std::string* error = nullptr)
+{
+    return voice::ParseWav(bytes.data(), bytes.size(), error);
+}
+
+}  // namespace
+
+TEST(Wav, SampleFormatsAndMixDown)
+{
+    auto s = Parse(Wav(1, 1, 8000, 8, {0x00, 0x80, 0xFF}));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->sampleRate, 8000u);
+    EXPECT_EQ(s->samples, (std::vector<int16_t>{-32768, 0, 32512}));
+
+    s = Parse(Wav(1, 1, 22050, 24, {0x80, 0x34, 0x12, 0x00, 0x00, 0x80}));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->samples, (std::vector<int16_t>{0x1235, -32768}));
+
+    // Stereo: the mean of the two channels.
+    s = Parse(Wav(1, 2, 16000, 16, {0x10, 0x00, 0x30, 0x00, 0xFF, 0x7F, 0xFF, 0x7F}));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->samples, (std::vector<int16_t>{0x20, 32767}));
+
+    s = Parse(Wav(1, 1, 4000, 32, {0x00, 0x00, 0xFF, 0x7F}, true));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->samples, (std::vector<int16_t>{32767}));
+
+    // A data chunk that claims more than the file holds gives what is there.
+    std::vector<uint8_t> cut = Wav(1, 1, 8000, 16, {1, 0, 2, 0, 3, 0});
+    cut.resize(cut.size() - 3);
+    s = Parse(cut);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->samples, (std::vector<int16_t>{1}));
+
+    const voice::PcmSound sound{12000, {1, -2, 32767, -32768}};
+    const std::vector<uint8_t> written = voice::WavBytes(sound);
+    s = Parse(written);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->sampleRate, 12000u);
+    EXPECT_EQ(s->samples, sound.samples);
+}
+
+TEST(Wav, RefusesWhatItCannotRead)
+{
+    std::string error;
+    EXPECT_FALSE(Parse({'R', 'I', 'F', 'F'}, &error));
+    EXPECT_EQ(error, "not a WAV file");
+    EXPECT_FALSE(Parse(Wav(3, 1, 8000, 32, {0, 0, 0, 0}), &error));  // floating point
+    EXPECT_EQ(error, "the samples are not integer PCM");
+    EXPECT_FALSE(Parse(Wav(1, 0, 8000, 16, {}), &error));
+    EXPECT_FALSE(Parse(Wav(1, 1, 0, 16, {}), &error));
+    EXPECT_FALSE(Parse(Wav(1, 1, 8000, 12, {}), &error));
+
+    std::vector<uint8_t> noData = Wav(1, 1, 8000, 16, {});
+    noData.resize(noData.size() - 8);
+    EXPECT_FALSE(Parse(noData, &error));
+    EXPECT_EQ(error, "the file has no data chunk");
+
+    // A format chunk whose size runs past the end of the file.
+    std::vector<uint8_t> huge = Wav(1, 1, 8000, 16, {});
+    voice::PutLE32(huge.data() + 12 + 12 + 4, 0xFFFFFFF0u);
+    EXPECT_FALSE(Parse(huge, &error));
+
+    EXPECT_FALSE(voice::ReadWavFile("/no/such/file.wav", &error));
+    EXPECT_EQ(error, "cannot open the file");
+}
