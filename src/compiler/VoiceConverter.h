@@ -10,6 +10,13 @@
 // library suffix.
 inline constexpr const char* kConverterName = "ChimeConverter";
 
+enum class ConverterOutcome { Converted, Failed, NotLoaded };
+
+// Loads the converter from the program folder, calls it on `wavPath` with
+// `outputPath` and unloads it. Failures add their messages.
+ConverterOutcome RunConverter(const std::string& programFolder, const std::string& wavPath, const std::string& outputPath,
+                  std::vector<UserMessage>& messages);
+
 // Loads the converter from the program folder, converts `wavPath` into
 // `wavPath` + ".rbf" (and its ".rbf.h" companion) and unloads it again.
 // Returns the voice-data path, or an empty path when the converter cannot be

@@ -1,5 +1,6 @@
 #include "support/Paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 std::string JoinPath(std::string_view folder, std::string_view name)
@@ -37,4 +38,9 @@ bool IsPlainFileName(std::string_view name)
     if (name.empty() || name == "." || name == "..")
         return false;
     return name.find_first_of("/\\") == std::string_view::npos && name.find('\0') == std::string_view::npos;
+}
+
+std::string ProgramFolder()
+{
+    return FromQtPath(QCoreApplication::applicationDirPath()) + kPathSeparator;
 }

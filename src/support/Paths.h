@@ -25,3 +25,8 @@ std::string FromQtPath(const QString& path);
 // Whether `name` is a plain file name that stays inside the folder it is
 // joined to: not empty, not "." or "..", no separator of any platform.
 bool IsPlainFileName(std::string_view name);
+
+// The folder of the running program, with a trailing separator: where the
+// converter and the support files are looked up. Needs the application
+// object to exist.
+std::string ProgramFolder();

@@ -1,0 +1,42 @@
+// kr615b decode: turns voice data back into a WAV file.
+
+#include <QFile>
+
+#include "cli/Command.h"
+#include "PcmSound.h"
+#include "VoiceFile.h"
+#include "support/Paths.h"
+#include "support/SafeWrite.h"
+
+static int RunDecode(const std::vector<std::string>& args);
+
+static const CommandRegistration registration({
+    "decode",
+    "IN OUT.wav",
+    "decode voice data into a WAV file",
+    "Decodes voice data (as the converter writes it) into a mono 16-bit PCM\n"
+    "WAV file at the sampling rate the data carries, to hear a sound as the\n"
+    "chip will play it.\n",
+    RunDecode,
+});
+
+static int RunDecode(const std::vector<std::string>& args)
+{
+    if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
+        return UsageError("decode", "expected a voice-data file and a WAV file");
+    QFile in(ToQtPath(args[0]));
+    if (!in.open(QIODevice::ReadOnly))
+        return Failure("decode", "cannot open " + args[0] + ": " + in.errorString().toStdString());
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return Failure("decode", "cannot read " + args[0] + ": " + in.errorString().toStdString());
+    std::string error;
+    const auto sound =
+        voice::DecodeVoice(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()), &error);
+    if (!sound)
+        return Failure("decode", args[0] + ": " + error);
+    const std::vector<uint8_t> wav = voice::WavBytes(*sound);
+    if (auto failure = WriteFileSafely(args[1], wav.data(), wav.size()))
+        return Failure("decode", *failure);
+    return kExitOk;
+}
