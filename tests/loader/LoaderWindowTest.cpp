@@ -1,0 +1,96 @@
+// The window as a user drives it: BIN shown, programmer typed, Write pressed.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include "LoaderSettings.h"
+#include "LoaderTestSupport.h"
+#include "LoaderWindow.h"
+#include "common/TestFiles.h"
+
+namespace {
+
+class LoaderWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseTestApplication();
+        QSettings(QStringLiteral("KR615B"), QStringLiteral("Quick.Loader.A3")).clear();
+    }
+
+    template <class T>
+    static T* Part(const QWidget& window, const char* name)
+    {
+        T* part = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_TRUE(part) << name;
+        return part;
+    }
+
+    ScratchDir dir;
+};
+
+}  // namespace
+
+TEST_F(LoaderWindowTest, WritesTheBinAndRemembersTheProgrammer)
+{
+    const std::string binPath = dir.file("song.winproj.bin");
+    const std::vector<uint8_t> bin = MakeBin(256 * 1024);
+    WriteBytes(binPath, bin);
+    LoaderWindow window(QString::fromStdString(binPath));
+    window.show();
+
+    EXPECT_EQ(Part<QLabel>(window, "size")->text(), "262,144 bytes");
+    EXPECT_EQ(Part<QLabel>(window, "controlMode")->text(), "Key");
+    EXPECT_EQ(Part<QLabel>(window, "flashSize")->text(), "32M (4,194,304 bytes)");
+    EXPECT_EQ(Part<QComboBox>(window, "programmer")->currentText(), "ch341a_spi");
+
+    const QString chip = EmulatedChip(256 * 1024, dir.file("chip.img"));
+    Part<QComboBox>(window, "programmer")->setCurrentText(chip);
+    QPushButton* write = Part<QPushButton>(window, "write");
+    ASSERT_TRUE(write->isEnabled());
+    QTest::mouseClick(write, Qt::LeftButton);
+    EXPECT_FALSE(write->isEnabled()) << "Write stays pressable while flashrom runs";
+
+    QLabel* verdict = Part<QLabel>(window, "verdict");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !verdict->text().isEmpty(); }, 60000));
+    EXPECT_TRUE(verdict->text().startsWith("Written and verified:")) << verdict->text().toStdString();
+    EXPECT_EQ(ReadBytes(dir.file("chip.img")), bin);
+    EXPECT_EQ(Part<QProgressBar>(window, "progress")->value(), 100);
+    EXPECT_TRUE(Part<QPlainTextEdit>(window, "output")->toPlainText().contains("Verifying flash... VERIFIED."));
+    EXPECT_TRUE(write->isEnabled());
+    EXPECT_EQ(LoadChoices().programmer, chip);
+}
+
+TEST_F(LoaderWindowTest, ShowsWhyABinIsRefusedAndOffersNoWrite)
+{
+    const std::string binPath = dir.file("notes.txt");
+    WriteBytes(binPath, std::vector<uint8_t>(256 * 1024, 0x00));
+    LoaderWindow window(QString::fromStdString(binPath));
+    window.show();
+    QLabel* refusal = Part<QLabel>(window, "refusal");
+    EXPECT_TRUE(refusal->isVisible());
+    EXPECT_TRUE(refusal->text().contains("its first byte is 0x00, not 0xFF")) << refusal->text().toStdString();
+    EXPECT_FALSE(Part<QLabel>(window, "size")->isVisible());
+    EXPECT_FALSE(Part<QPushButton>(window, "write")->isEnabled());
+
+    LoaderWindow none{QString()};
+    EXPECT_FALSE(Part<QPushButton>(none, "write")->isEnabled());
+}
+
+TEST_F(LoaderWindowTest, SettingsStartWithTheCh341aAndKeepWhatWasChosen)
+{
+    EXPECT_EQ(LoadChoices().programmer, "ch341a_spi");
+    EXPECT_TRUE(LoadChoices().chip.isEmpty());
+    SaveChoices(LoaderChoices{"serprog:dev=/dev/ttyUSB0", "W25Q64.V"});
+    EXPECT_EQ(LoadChoices().programmer, "serprog:dev=/dev/ttyUSB0");
+    EXPECT_EQ(LoadChoices().chip, "W25Q64.V");
+    SaveChoices(LoaderChoices{"  ", ""});
+    EXPECT_EQ(LoadChoices().programmer, "ch341a_spi");
+}

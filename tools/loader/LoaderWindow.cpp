@@ -1,0 +1,210 @@
+#include "LoaderWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "LoaderSettings.h"
+
+namespace {
+
+// Programmers offered in the list; any other flashrom programmer string
+// can be typed in.
+const QStringList kCommonProgrammers = {
+    QStringLiteral("ch341a_spi"),
+    QStringLiteral("serprog:dev=/dev/ttyUSB0:115200"),
+    QStringLiteral("ft2232_spi:type=2232H"),
+    QStringLiteral("buspirate_spi:dev=/dev/ttyUSB0"),
+    QStringLiteral("linux_spi:dev=/dev/spidev0.0"),
+    QStringLiteral("dediprog"),
+    QStringLiteral("usbblaster_spi"),
+};
+
+QLabel* ValueLabel(const QString& name)
+{
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Quick.Loader.A3 - write a KR615B BIN to flash"));
+
+    auto* binBox = new QGroupBox(QStringLiteral("BIN"));
+    binForm_ = new QFormLayout(binBox);
+    file_ = ValueLabel(QStringLiteral("file"));
+    file_->setWordWrap(true);
+    choose_ = new QPushButton(QStringLiteral("Choose..."));
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(file_, 1);
+    fileRow->addWidget(choose_);
+    binForm_->addRow(QStringLiteral("File:"), fileRow);
+    size_ = ValueLabel(QStringLiteral("size"));
+    controlMode_ = ValueLabel(QStringLiteral("controlMode"));
+    flashSize_ = ValueLabel(QStringLiteral("flashSize"));
+    binForm_->addRow(QStringLiteral("Size:"), size_);
+    binForm_->addRow(QStringLiteral("Control mode:"), controlMode_);
+    binForm_->addRow(QStringLiteral("Flash size chosen:"), flashSize_);
+    refusal_ = ValueLabel(QStringLiteral("refusal"));
+    refusal_->setWordWrap(true);
+    refusal_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    binForm_->addRow(refusal_);
+
+    const LoaderChoices choices = LoadChoices();
+    auto* flashBox = new QGroupBox(QStringLiteral("Programmer"));
+    auto* flashForm = new QFormLayout(flashBox);
+    programmer_ = new QComboBox;
+    programmer_->setObjectName(QStringLiteral("programmer"));
+    programmer_->setEditable(true);
+    programmer_->addItems(kCommonProgrammers);
+    programmer_->setCurrentText(choices.programmer);
+    programmer_->setToolTip(QStringLiteral("The flashrom programmer string (flashrom -p)"));
+    chip_ = new QLineEdit(choices.chip);
+    chip_->setObjectName(QStringLiteral("chip"));
+    chip_->setPlaceholderText(QStringLiteral("identified by flashrom"));
+    chip_->setToolTip(QStringLiteral("Only when the chip answers as several types (flashrom -c)"));
+    flashForm->addRow(QStringLiteral("Programmer:"), programmer_);
+    flashForm->addRow(QStringLiteral("Chip type:"), chip_);
+
+    write_ = new QPushButton(QStringLiteral("Write"));
+    write_->setObjectName(QStringLiteral("write"));
+    write_->setDefault(true);
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setRange(0, 100);
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(write_);
+    runRow->addWidget(progress_, 1);
+
+    output_ = new QPlainTextEdit;
+    output_->setObjectName(QStringLiteral("output"));
+    output_->setReadOnly(true);
+    // A chatty programmer must not fill the memory; the end tells most.
+    output_->setMaximumBlockCount(20000);
+    output_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    output_->setPlaceholderText(QStringLiteral("flashrom's output appears here."));
+    verdict_ = ValueLabel(QStringLiteral("verdict"));
+    verdict_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(binBox);
+    layout->addWidget(flashBox);
+    layout->addLayout(runRow);
+    layout->addWidget(output_, 1);
+    layout->addWidget(verdict_);
+    resize(720, 560);
+
+    connect(choose_, &QPushButton::clicked, this, &LoaderWindow::chooseBin);
+    connect(write_, &QPushButton::clicked, this, &LoaderWindow::write);
+    connect(programmer_, &QComboBox::currentTextChanged, this, &LoaderWindow::updateButtons);
+    connect(&writer_, &FlashWriter::outputLines, this,
+            [this](const QStringList& lines) { output_->appendPlainText(lines.join(QLatin1Char('\n'))); });
+    connect(&writer_, &FlashWriter::progressChanged, this, [this](int percent, const QString& stage) {
+        progress_->setValue(percent);
+        progress_->setFormat(stage + QStringLiteral(": %p%"));
+    });
+    connect(&writer_, &FlashWriter::finished, this, &LoaderWindow::showVerdict);
+
+    showBin(binPath);
+}
+
+void LoaderWindow::showBin(const QString& path)
+{
+    bin_ = CheckBin(path);
+    file_->setText(path.isEmpty() ? QStringLiteral("(none)") : QDir::toNativeSeparators(path));
+    const bool fit = bin_.info.has_value();
+    for (QLabel* row : {size_, controlMode_, flashSize_})
+        binForm_->setRowVisible(row, fit);
+    binForm_->setRowVisible(refusal_, !fit);
+    refusal_->setText(bin_.refusal);
+    if (fit) {
+        const BinInfo& info = *bin_.info;
+        size_->setText(QStringLiteral("%1 bytes").arg(GroupedNumber(info.size)));
+        controlMode_->setText(ControlModeName(info.controlModeCode) +
+                              (info.externalMode ? QStringLiteral(", external mode") : QString()));
+        QString flash = FlashSizeName(info.flashSizeCode);
+        if (FlashSizeBytes(info.flashSizeCode) > 0 && info.size > FlashSizeBytes(info.flashSizeCode))
+            flash += QStringLiteral(": the BIN is larger than this flash");
+        flashSize_->setText(flash);
+    }
+    verdict_->clear();
+    progress_->setValue(0);
+    progress_->setFormat(QStringLiteral("Not written yet"));
+    updateButtons();
+}
+
+void LoaderWindow::chooseBin()
+{
+    const QString start = bin_.info ? QFileInfo(bin_.info->path).absolutePath() : QString();
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose the BIN"), start,
+                                                      QStringLiteral("BIN files (*.bin);;All files (*)"));
+    if (!path.isEmpty())
+        showBin(path);
+}
+
+void LoaderWindow::write()
+{
+    // Checked again: the file may have changed since it was chosen.
+    showBin(bin_.info ? bin_.info->path : QString());
+    if (!bin_.info)
+        return;
+    LoaderChoices choices;
+    choices.programmer = programmer_->currentText().trimmed();
+    choices.chip = chip_->text().trimmed();
+    SaveChoices(choices);
+    output_->clear();
+    verdict_->clear();
+    writer_.start(WriteRequest{bin_.info->path, bin_.info->size, choices.programmer, choices.chip});
+    updateButtons();
+}
+
+void LoaderWindow::showVerdict(const Verdict& verdict)
+{
+    verdict_->setText(verdict.text);
+    verdict_->setStyleSheet(verdict.verified ? QStringLiteral("color: #006000; font-weight: bold;")
+                                             : QStringLiteral("color: #b00000; font-weight: bold;"));
+    if (!verdict.verified)
+        progress_->setFormat(QStringLiteral("Not written"));
+    updateButtons();
+}
+
+void LoaderWindow::updateButtons()
+{
+    const bool idle = !writer_.running();
+    write_->setEnabled(idle && bin_.info && !programmer_->currentText().trimmed().isEmpty());
+    choose_->setEnabled(idle);
+    programmer_->setEnabled(idle);
+    chip_->setEnabled(idle);
+}
+
+void LoaderWindow::closeEvent(QCloseEvent* event)
+{
+    if (writer_.running()) {
+        const auto answer = QMessageBox::question(
+            this, windowTitle(),
+            QStringLiteral("flashrom is still writing. Stop it? The flash will then hold only part of the BIN."));
+        if (answer != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+        writer_.stop();
+    }
+    event->accept();
+}

@@ -1,0 +1,26 @@
+// Quick.Loader.A3: writes a KR615B BIN into the chip's SPI flash through
+// flashrom. Started by KR_App with the BIN's path (or nothing), it opens its
+// window; with --write it runs without one, for scripts.
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "LoaderWindow.h"
+#include "ScriptMode.h"
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (WantsScriptMode(arguments)) {
+        QCoreApplication app(argc, argv);
+        return RunScriptMode(arguments);
+    }
+    QApplication app(argc, argv);
+    // KR_App passes an empty parameter when no project is open.
+    const QStringList rest = arguments.mid(1);
+    LoaderWindow window(rest.isEmpty() ? QString() : rest.first());
+    window.show();
+    return app.exec();
+}
