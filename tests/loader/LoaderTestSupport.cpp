@@ -1,7 +1,8 @@
 #include "LoaderTestSupport.h"
 
 #include <QApplication>
-#include <QStandardPaths>
+#include <QFile>
+#include <QTemporaryDir>
 
 void UseTestApplication()
 {
@@ -10,7 +11,9 @@ void UseTestApplication()
     static char* argv[] = {name, nullptr};
     static QApplication* app = nullptr;
     if (!app) {
-        QStandardPaths::setTestModeEnabled(true);
+        // ctest runs tests side by side: each process gets settings of its own.
+        static QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         app = new QApplication(argc, argv);
     }
 }

@@ -8,8 +8,8 @@
 
 #include <QString>
 
-// The QApplication every test here needs (event loop, widgets); settings go
-// to Qt's test folder, not the user's.
+// The QApplication every test here needs (event loop, widgets); the tool's
+// settings go to a folder of this test process, not the user's.
 void UseTestApplication();
 
 // A BIN of `size` bytes: 0xFF, a Key-mode header with flash-size code 6

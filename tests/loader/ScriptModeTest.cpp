@@ -13,6 +13,7 @@ const std::string kTool = "Quick_Loader/Quick.Loader.A3";
 
 TEST(ScriptMode, ExitsZeroOnlyForAVerifiedWrite)
 {
+    UseTestApplication();  // the tool inherits its settings folder
     ScratchDir dir;
     const std::string binPath = dir.file("song.winproj.bin");
     const std::vector<uint8_t> bin = MakeBin(256 * 1024);
@@ -36,6 +37,7 @@ TEST(ScriptMode, ExitsZeroOnlyForAVerifiedWrite)
 
 TEST(ScriptMode, RefusesABadBinAndBadUsage)
 {
+    UseTestApplication();
     ScratchDir dir;
     const std::string binPath = dir.file("odd.bin");
     WriteBytes(binPath, std::vector<uint8_t>(1000, 0xFF));
