@@ -1,0 +1,69 @@
+#include "dialogs/CSoundLibraryDlg.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "dialogs/OkCancelButtons.h"
+#include "app/ViewRows.h"
+
+CSoundLibraryDlg::CSoundLibraryDlg(QWidget* parent) : QDialog(parent), list_(new QTableWidget)
+{
+    setWindowTitle(QStringLiteral("Sound Library"));
+    // The library view's columns, at the picker's own widths.
+    const std::vector<ViewColumn>& columns = LibraryViewColumns();
+    list_->setColumnCount(static_cast<int>(columns.size()));
+    int width = 0;
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        auto* header = new QTableWidgetItem(QString::fromLatin1(columns[column].title));
+        header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        list_->setHorizontalHeaderItem(column, header);
+        list_->setColumnWidth(column, column == 0 ? 30 : 120);
+        width += list_->columnWidth(column);
+    }
+    list_->verticalHeader()->hide();
+    list_->setShowGrid(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setMinimumWidth(width + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width());
+    connect(list_, &QTableWidget::cellDoubleClicked, this, &CSoundLibraryDlg::pickSelected);
+
+    const OkCancelButtons buttons = MakeOkCancelButtons();
+    connect(buttons.ok, &QPushButton::clicked, this, &CSoundLibraryDlg::pickSelected);
+    connect(buttons.cancel, &QPushButton::clicked, this, &CSoundLibraryDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(buttons.box);
+}
+
+void CSoundLibraryDlg::setLibrary(const CSoundList& library)
+{
+    list_->setRowCount(library.count());
+    int row = 0;
+    for (const CSound& sound : library) {
+        const auto texts = LibraryRowTexts(row, sound);
+        for (int column = 0; column < static_cast<int>(texts.size()); ++column)
+            list_->setItem(row, column, new QTableWidgetItem(QFile::decodeName(QByteArray::fromStdString(texts[column]))));
+        ++row;
+    }
+}
+
+void CSoundLibraryDlg::reject() { done(kCancelled); }
+
+void CSoundLibraryDlg::pickSelected()
+{
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        reject();
+        return;
+    }
+    const auto lowest = std::min_element(rows.begin(), rows.end(),
+                                         [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    done(lowest->row());
+}
