@@ -67,20 +67,11 @@ CEquationSetupDlg::CEquationSetupDlg(QWidget* parent) : QDialog(parent)
 void CEquationSetupDlg::setValues(const CEquation& values, int controlMode)
 {
     values_ = values;
-    controlMode_ = controlMode;
-}
-
-void CEquationSetupDlg::showEvent(QShowEvent* event)
-{
-    if (!filled_) {
-        filled_ = true;
-        const KeySet editable = EditableKeys(controlMode_);
-        for (int key = 1; key <= kKeyCount; ++key) {
-            boxes_[key - 1]->setText(QString::number(values_.equationNumber[key - 1]));
-            boxes_[key - 1]->setEnabled(Contains(editable, key));
-        }
+    const KeySet editable = EditableKeys(controlMode);
+    for (int key = 1; key <= kKeyCount; ++key) {
+        boxes_[key - 1]->setText(QString::number(values.equationNumber[key - 1]));
+        boxes_[key - 1]->setEnabled(Contains(editable, key));
     }
-    QDialog::showEvent(event);
 }
 
 void CEquationSetupDlg::readBox(int key, const QString& text)

@@ -22,20 +22,16 @@ public:
 
     explicit CEquationSetupDlg(QWidget* parent = nullptr);
 
-    // The values and the control mode the dialog opens with. The boxes are
-    // filled when it opens, and an out-of-range value is reported then.
+    // Fills the boxes before the dialog opens, each read as if typed: a value
+    // out of range is reported then and becomes 0. Enables the boxes the
+    // control mode uses; the others still show their values.
     void setValues(const CEquation& values, int controlMode);
-    // Always 0 to 219 once the dialog has opened, whatever the boxes show.
+    // Always 0 to 219 once the values are given, whatever the boxes show.
     const CEquation& values() const { return values_; }
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void readBox(int key, const QString& text);
 
     CEquation values_;
-    int controlMode_ = kOneLine;
-    bool filled_ = false;
     std::array<QLineEdit*, kKeyCount> boxes_;
 };

@@ -1,0 +1,66 @@
+#include "DialogDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+MessageCatcher::MessageCatcher() : timer_(new QTimer)
+{
+    QObject::connect(timer_, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        messages_.push_back({box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon});
+        box->button(QMessageBox::Ok)->click();
+    });
+    timer_->start(1);
+}
+
+MessageCatcher::~MessageCatcher() { delete timer_; }
+
+std::vector<QString> MessageCatcher::texts() const
+{
+    std::vector<QString> out;
+    for (const ShownMessage& m : messages_)
+        out.push_back(m.text);
+    return out;
+}
+
+int RunDialog(QDialog& dialog, const std::function<void()>& steps)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        steps();
+        if (dialog.isVisible())
+            dialog.done(kStillOpen);
+    });
+    return dialog.exec();
+}
+
+void PressKey(QWidget* widget, int key) { QTest::keyClick(widget, static_cast<Qt::Key>(key)); }
+
+void TypeText(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }
+
+// Near the left edge: check boxes and radio buttons take clicks only on
+// their indicator and text, not across the whole width of their row.
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2)); }
+
+void DoubleClick(QWidget* widget, QPoint at)
+{
+    // The views act on a double-click only after the press that began it.
+    QTest::mousePress(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+}
+
+QAbstractButton* ButtonNamed(QWidget* dialog, const QString& text)
+{
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Runs a dialog modally while a test drives it, and answers the message
+// boxes it shows.
+
+#include <QAbstractButton>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QDialog;
+class QTimer;
+class QWidget;
+
+struct ShownMessage {
+    QString caption;
+    QString text;
+    bool hasIcon;
+};
+
+// While alive, closes every message box that opens (with its OK button) and
+// remembers what it said.
+class MessageCatcher {
+public:
+    MessageCatcher();
+    ~MessageCatcher();
+    const std::vector<ShownMessage>& messages() const { return messages_; }
+    std::vector<QString> texts() const;
+
+private:
+    QTimer* timer_;
+    std::vector<ShownMessage> messages_;
+};
+
+// Returned when the steps left the dialog open; the driver then closes it.
+constexpr int kStillOpen = -12345;
+
+// Opens `dialog` with exec(), runs `steps` once it shows, and returns the
+// dialog's result code.
+int RunDialog(QDialog& dialog, const std::function<void()>& steps);
+
+// Key presses and clicks as the user makes them.
+void PressKey(QWidget* widget, int key);
+void TypeText(QWidget* widget, const QString& text);
+void Click(QWidget* widget);
+void DoubleClick(QWidget* widget, QPoint at);
+
+// The dialog's button (push, radio or check box) with this text.
+QAbstractButton* ButtonNamed(QWidget* dialog, const QString& text);

@@ -1,0 +1,159 @@
+#include <QComboBox>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include "DialogDriver.h"
+#include "dialogs/CKeySetupDlg.h"
+
+namespace {
+
+// The list of key n (1 to 24), found through its label.
+QComboBox* KeyList(QWidget* dialog, int key)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->text().compare(QString("Key %1").arg(key), Qt::CaseInsensitive) == 0)
+            return qobject_cast<QComboBox*>(label->buddy());
+    }
+    return nullptr;
+}
+
+CKey Keys(int32_t function)
+{
+    CKey keys;
+    keys.keyFunction.fill(function);
+    return keys;
+}
+
+std::vector<int> EnabledKeys(QWidget* dialog)
+{
+    std::vector<int> keys;
+    for (int key = 1; key <= kKeyCount; ++key) {
+        if (KeyList(dialog, key)->isEnabled())
+            keys.push_back(key);
+    }
+    return keys;
+}
+
+}  // namespace
+
+TEST(KeySetupDlg, ThreeColumnsOfEightWithTheirLabels)
+{
+    CKeySetupDlg dlg;
+    dlg.setKeys(Keys(kEdgeRetrigger), kKeyMode);
+    std::vector<QString> labels;
+    for (QLabel* label : dlg.findChildren<QLabel*>())
+        labels.push_back(label->text());
+    ASSERT_EQ(labels.size(), 24u);
+    EXPECT_EQ(labels[3], "key 4");
+    EXPECT_EQ(labels[5], "key 6");
+    EXPECT_EQ(labels[6], "Key 7");
+    QComboBox* list = KeyList(&dlg, 24);
+    ASSERT_EQ(list->count(), 15);
+    EXPECT_EQ(list->itemText(0), "No Function");
+    EXPECT_EQ(list->itemText(13), "Vol -");
+    dlg.show();
+    // Keys 1, 9 and 17 head their columns.
+    EXPECT_EQ(KeyList(&dlg, 1)->y(), KeyList(&dlg, 9)->y());
+    EXPECT_EQ(KeyList(&dlg, 8)->y(), KeyList(&dlg, 24)->y());
+    EXPECT_LT(KeyList(&dlg, 1)->x(), KeyList(&dlg, 9)->x());
+    EXPECT_LT(KeyList(&dlg, 9)->x(), KeyList(&dlg, 17)->x());
+}
+
+TEST(KeySetupDlg, EachModeEnablesItsKeys)
+{
+    const std::vector<int> oneToTen = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::vector<int> all;
+    for (int key = 1; key <= kKeyCount; ++key)
+        all.push_back(key);
+    const std::pair<int, std::vector<int>> cases[] = {
+        {kOneLine, {1, 2, 3, 5, 6, 7, 8, 9, 10}},
+        {kThreeLine, {}},
+        {kMp3, {}},
+        {kMatrix3x8, {}},
+        {kParallelPort, {1}},
+        {kExtended, oneToTen},
+        {kKeyMode, oneToTen},
+        {-1, all},
+    };
+    for (const auto& [mode, enabled] : cases) {
+        CKeySetupDlg dlg;
+        dlg.setKeys(Keys(kEdgeRetrigger), mode);
+        EXPECT_EQ(EnabledKeys(&dlg), enabled) << "mode " << mode;
+    }
+}
+
+// Fixed entries are only shown: confirming returns the stored functions.
+TEST(KeySetupDlg, FixedEntriesLeaveTheStoredFunctions)
+{
+    CKey stored;
+    for (int i = 0; i < kKeyCount; ++i)
+        stored.keyFunction[i] = i % 15;
+    stored.keyFunction[6] = kEdgeRetrigger;
+
+    CKeySetupDlg mp3;
+    mp3.setKeys(stored, kMp3);
+    for (int key = 7; key <= 10; ++key)
+        EXPECT_EQ(KeyList(&mp3, key)->currentText(), "No Function");
+    EXPECT_EQ(KeyList(&mp3, 11)->currentIndex(), stored.keyFunction[10]);
+    EXPECT_EQ(RunDialog(mp3, [&] { Click(ButtonNamed(&mp3, "OK")); }), CKeySetupDlg::kOk);
+    EXPECT_EQ(mp3.keys(), stored);
+
+    CKeySetupDlg matrix;
+    matrix.setKeys(stored, kMatrix3x8);
+    const int result = RunDialog(matrix, [&] {
+        for (int key = 1; key <= kKeyCount; ++key)
+            EXPECT_EQ(KeyList(&matrix, key)->currentText(), "Edge retrigger");
+        PressKey(KeyList(&matrix, 2), Qt::Key_Down);  // disabled: nothing changes
+        PressKey(ButtonNamed(&matrix, "OK"), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, CKeySetupDlg::kDismissed);
+    EXPECT_EQ(matrix.keys(), stored);
+
+    CKeySetupDlg three;
+    three.setKeys(stored, kThreeLine);
+    EXPECT_EQ(KeyList(&three, 1)->currentText(), "No Function");
+    EXPECT_EQ(KeyList(&three, 3)->currentText(), "No Function");
+    EXPECT_EQ(KeyList(&three, 4)->currentIndex(), stored.keyFunction[3]);
+}
+
+TEST(KeySetupDlg, CancelDropsThePicksWhileEscapeAndOkApplyThem)
+{
+    for (const int ending : {0, int(Qt::Key_Escape), int(Qt::Key_Return), -1}) {
+        CKeySetupDlg dlg;
+        dlg.setKeys(Keys(kEdgeRetrigger), kOneLine);
+        const int result = RunDialog(dlg, [&] {
+            PressKey(KeyList(&dlg, 1), Qt::Key_Down);  // "Edge no retrigger"
+            PressKey(KeyList(&dlg, 10), Qt::Key_End);  // "Stop"
+            PressKey(KeyList(&dlg, 4), Qt::Key_Down);  // disabled in One Line
+            if (ending == 0)
+                Click(ButtonNamed(&dlg, "Cancel"));
+            else if (ending == -1)
+                dlg.close();
+            else
+                PressKey(KeyList(&dlg, 10), ending);
+        });
+        CKey expected = Keys(kEdgeRetrigger);
+        if (ending == 0) {
+            EXPECT_EQ(result, CKeySetupDlg::kCancel);
+        } else {
+            EXPECT_EQ(result, ending == Qt::Key_Return ? CKeySetupDlg::kOk : CKeySetupDlg::kDismissed);
+            expected.keyFunction[0] = 2;
+            expected.keyFunction[9] = kStopFunction;
+            EXPECT_EQ(dlg.keys(), expected) << "ending " << ending;
+        }
+    }
+}
+
+TEST(KeySetupDlg, ACodeOutsideTheListShowsNoEntryAndSurvives)
+{
+    CKey stored = Keys(kEdgeRetrigger);
+    stored.keyFunction[0] = 99;
+    stored.keyFunction[1] = -3;
+    CKeySetupDlg dlg;
+    dlg.setKeys(stored, kKeyMode);
+    EXPECT_EQ(KeyList(&dlg, 1)->currentIndex(), -1);
+    EXPECT_EQ(KeyList(&dlg, 2)->currentIndex(), -1);
+    EXPECT_EQ(RunDialog(dlg, [&] { Click(ButtonNamed(&dlg, "OK")); }), CKeySetupDlg::kOk);
+    EXPECT_EQ(dlg.keys(), stored);
+}

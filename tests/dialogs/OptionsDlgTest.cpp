@@ -1,0 +1,158 @@
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include "DialogDriver.h"
+#include "dialogs/COptionsDlg.h"
+
+// Readable failures.
+void PrintTo(const COptions& o, std::ostream* out)
+{
+    *out << "{ext " << o.externalMode << ", mode " << o.controlMode << ", out " << o.soundOutput << ", busy "
+         << o.busyLevel << ", pull " << o.pullHigh << ", music " << o.backgroundMusic << ", \"" << o.externalBinPath
+         << "\"}";
+}
+
+namespace {
+
+COptions Options(int32_t controlMode, int32_t backgroundMusic)
+{
+    COptions o;
+    o.externalMode = 1;
+    o.controlMode = controlMode;
+    o.soundOutput = 0;
+    o.busyLevel = 0;
+    o.pullHigh = 1;
+    o.backgroundMusic = backgroundMusic;
+    o.externalBinPath = "/x/ext.bin";
+    return o;
+}
+
+bool Checked(QWidget* dialog, const char* text) { return ButtonNamed(dialog, text)->isChecked(); }
+
+// The visible control-mode buttons that are checked.
+int VisibleModesChecked(QWidget* dialog)
+{
+    int checked = 0;
+    for (QRadioButton* radio : dialog->findChildren<QRadioButton*>()) {
+        if (radio->isChecked() && radio->isVisible() && radio->text().endsWith("Mode", Qt::CaseInsensitive))
+            ++checked;
+    }
+    return checked;
+}
+
+}  // namespace
+
+TEST(OptionsDlg, OpensOnTheGivenValuesAndOkReadsThemBack)
+{
+    COptionsDlg dlg;
+    dlg.setOptions(Options(kThreeLine, 1));
+    const int result = RunDialog(dlg, [&] {
+        EXPECT_TRUE(Checked(&dlg, "External Mode"));
+        EXPECT_TRUE(Checked(&dlg, "Three Line Mode"));
+        EXPECT_TRUE(Checked(&dlg, "PWM"));
+        EXPECT_TRUE(Checked(&dlg, "High"));
+        EXPECT_TRUE(Checked(&dlg, "Pull High Resistor"));
+        QAbstractButton* music = ButtonNamed(&dlg, "BackGround Music");
+        EXPECT_TRUE(music->isChecked());
+        EXPECT_TRUE(music->isEnabled());
+        EXPECT_FALSE(music->isVisible());
+        EXPECT_FALSE(ButtonNamed(&dlg, "Extended Mode")->isVisible());
+
+        Click(ButtonNamed(&dlg, "DAC"));
+        Click(ButtonNamed(&dlg, "LOW"));
+        Click(ButtonNamed(&dlg, "External Mode"));
+        PressKey(ButtonNamed(&dlg, "LOW"), Qt::Key_Return);  // Enter presses OK
+    });
+    EXPECT_EQ(result, COptionsDlg::kOk);
+    COptions expected = Options(kThreeLine, 1);
+    expected.externalMode = 0;
+    expected.soundOutput = 1;
+    expected.busyLevel = 1;
+    EXPECT_EQ(dlg.options(), expected);
+}
+
+TEST(OptionsDlg, OnlyOneAndThreeLineModesKeepBackgroundMusic)
+{
+    COptionsDlg dlg;
+    dlg.setOptions(Options(kOneLine, 1));
+    const int result = RunDialog(dlg, [&] {
+        QAbstractButton* music = ButtonNamed(&dlg, "BackGround Music");
+        Click(ButtonNamed(&dlg, "MP3 Mode"));
+        EXPECT_FALSE(music->isEnabled());
+        EXPECT_FALSE(music->isChecked());
+        Click(ButtonNamed(&dlg, "Three Line Mode"));
+        EXPECT_TRUE(music->isEnabled());
+        EXPECT_FALSE(music->isChecked());
+        Click(ButtonNamed(&dlg, "Key Mode"));
+        Click(ButtonNamed(&dlg, "OK"));
+    });
+    EXPECT_EQ(result, COptionsDlg::kOk);
+    EXPECT_EQ(dlg.options().controlMode, kKeyMode);
+    EXPECT_EQ(dlg.options().backgroundMusic, 0);
+}
+
+// Opening in MP3 mode unchecks the box; only OK hands that back.
+TEST(OptionsDlg, CancelAndDismissalKeepTheOpeningValues)
+{
+    for (const int key : {0, int(Qt::Key_Escape), -1}) {
+        COptionsDlg dlg;
+        dlg.setOptions(Options(kMp3, 1));
+        const int result = RunDialog(dlg, [&] {
+            EXPECT_FALSE(ButtonNamed(&dlg, "BackGround Music")->isChecked());
+            Click(ButtonNamed(&dlg, "One Line Mode"));
+            Click(ButtonNamed(&dlg, "DAC"));
+            if (key == 0)
+                Click(ButtonNamed(&dlg, "Cancel"));
+            else if (key == Qt::Key_Escape)
+                PressKey(ButtonNamed(&dlg, "DAC"), Qt::Key_Escape);
+            else
+                dlg.close();
+        });
+        EXPECT_EQ(result, key == 0 ? COptionsDlg::kCancel : COptionsDlg::kDismissed);
+        EXPECT_EQ(dlg.options(), Options(kMp3, 1));
+    }
+    COptionsDlg dlg;
+    dlg.setOptions(Options(kMp3, 1));
+    EXPECT_EQ(RunDialog(dlg, [&] { Click(ButtonNamed(&dlg, "OK")); }), COptionsDlg::kOk);
+    EXPECT_EQ(dlg.options(), Options(kMp3, 0));
+}
+
+TEST(OptionsDlg, ExtendedModeOpensWithNoVisibleModeCheckedAndOkKeepsIt)
+{
+    COptionsDlg dlg;
+    dlg.setOptions(Options(kExtended, 1));
+    MessageCatcher catcher;
+    const int result = RunDialog(dlg, [&] {
+        EXPECT_TRUE(ButtonNamed(&dlg, "Extended Mode")->isChecked());
+        EXPECT_EQ(VisibleModesChecked(&dlg), 0);
+        Click(ButtonNamed(&dlg, "OK"));
+    });
+    EXPECT_EQ(result, COptionsDlg::kOk);
+    EXPECT_EQ(dlg.options().controlMode, kExtended);
+    EXPECT_EQ(dlg.options().backgroundMusic, 0);
+    EXPECT_TRUE(catcher.messages().empty());
+}
+
+// A mode only a damaged file holds: nothing is checked, the box is left as
+// it was, and OK says so but keeps the mode and still closes.
+TEST(OptionsDlg, UnknownModeAsksForAKeyModeAndKeepsIt)
+{
+    COptionsDlg dlg;
+    dlg.setOptions(Options(9, 1));
+    MessageCatcher catcher;
+    const int result = RunDialog(dlg, [&] {
+        EXPECT_EQ(VisibleModesChecked(&dlg), 0);
+        EXPECT_FALSE(ButtonNamed(&dlg, "Extended Mode")->isChecked());
+        EXPECT_TRUE(ButtonNamed(&dlg, "BackGround Music")->isChecked());
+        Click(ButtonNamed(&dlg, "OK"));
+    });
+    EXPECT_EQ(result, COptionsDlg::kOk);
+    EXPECT_EQ(dlg.options(), Options(9, 1));
+    ASSERT_EQ(catcher.messages().size(), 1u);
+    EXPECT_EQ(catcher.messages()[0].text, "Pls select a key mode");
+    EXPECT_EQ(catcher.messages()[0].caption, "test_dialogs");
+    EXPECT_FALSE(catcher.messages()[0].hasIcon);
+}
