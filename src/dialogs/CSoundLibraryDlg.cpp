@@ -26,6 +26,10 @@ CSoundLibraryDlg::CSoundLibraryDlg(QWidget* parent) : QDialog(parent), list_(new
         width += list_->columnWidth(column);
     }
     list_->verticalHeader()->hide();
+    // Compact rows, about a dozen in view, as in the main window's library.
+    const int rowHeight = fontMetrics().height() + 6;
+    list_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    list_->setMinimumHeight(12 * rowHeight + list_->horizontalHeader()->sizeHint().height() + 2 * list_->frameWidth());
     list_->setShowGrid(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
