@@ -64,3 +64,21 @@ QAbstractButton* ButtonNamed(QWidget* dialog, const QString& text)
     }
     return nullptr;
 }
+
+void EndDialog(QDialog& dialog, Ending how, QWidget* focus)
+{
+    switch (how) {
+    case Ending::CancelButton:
+        Click(ButtonNamed(&dialog, "Cancel"));
+        break;
+    case Ending::Escape:
+        PressKey(focus, Qt::Key_Escape);
+        break;
+    case Ending::Enter:
+        PressKey(focus, Qt::Key_Return);
+        break;
+    case Ending::CloseBox:
+        dialog.close();
+        break;
+    }
+}

@@ -45,5 +45,10 @@ void TypeText(QWidget* widget, const QString& text);
 void Click(QWidget* widget);
 void DoubleClick(QWidget* widget, QPoint at);
 
+// The ways a user ends a dialog: its "Cancel" button, Escape or Enter
+// pressed in `focus`, or the window's close box.
+enum class Ending { CancelButton, Escape, Enter, CloseBox };
+void EndDialog(QDialog& dialog, Ending how, QWidget* focus);
+
 // The dialog's button (push, radio or check box) with this text.
 QAbstractButton* ButtonNamed(QWidget* dialog, const QString& text);

@@ -130,11 +130,11 @@ TEST(EquationSetupDlg, EachModeEnablesItsBoxesAndShowsTheOthers)
 
 TEST(EquationSetupDlg, OnlyCancelEndsWithTheCancelCode)
 {
-    const std::pair<int, int> endings[] = {
-        {0, CEquationSetupDlg::kCancel},
-        {Qt::Key_Escape, CEquationSetupDlg::kDismissed},
-        {-1, CEquationSetupDlg::kDismissed},
-        {Qt::Key_Return, CEquationSetupDlg::kOk},
+    const std::pair<Ending, int> endings[] = {
+        {Ending::CancelButton, CEquationSetupDlg::kCancel},
+        {Ending::Escape, CEquationSetupDlg::kDismissed},
+        {Ending::CloseBox, CEquationSetupDlg::kDismissed},
+        {Ending::Enter, CEquationSetupDlg::kOk},
     };
     for (const auto& [ending, code] : endings) {
         CEquationSetupDlg dlg;
@@ -142,12 +142,7 @@ TEST(EquationSetupDlg, OnlyCancelEndsWithTheCancelCode)
         const int result = RunDialog(dlg, [&] {
             Box(&dlg, 7)->clear();
             TypeText(Box(&dlg, 7), "42");
-            if (ending == 0)
-                Click(ButtonNamed(&dlg, "Cancel"));
-            else if (ending == -1)
-                dlg.close();
-            else
-                PressKey(Box(&dlg, 7), ending);
+            EndDialog(dlg, ending, Box(&dlg, 7));
         });
         EXPECT_EQ(result, code);
         // The values are kept however it ends; the caller decides by the code.

@@ -119,28 +119,23 @@ TEST(KeySetupDlg, FixedEntriesLeaveTheStoredFunctions)
 
 TEST(KeySetupDlg, CancelDropsThePicksWhileEscapeAndOkApplyThem)
 {
-    for (const int ending : {0, int(Qt::Key_Escape), int(Qt::Key_Return), -1}) {
+    for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::Enter, Ending::CloseBox}) {
         CKeySetupDlg dlg;
         dlg.setKeys(Keys(kEdgeRetrigger), kOneLine);
         const int result = RunDialog(dlg, [&] {
             PressKey(KeyList(&dlg, 1), Qt::Key_Down);  // "Edge no retrigger"
             PressKey(KeyList(&dlg, 10), Qt::Key_End);  // "Stop"
             PressKey(KeyList(&dlg, 4), Qt::Key_Down);  // disabled in One Line
-            if (ending == 0)
-                Click(ButtonNamed(&dlg, "Cancel"));
-            else if (ending == -1)
-                dlg.close();
-            else
-                PressKey(KeyList(&dlg, 10), ending);
+            EndDialog(dlg, ending, KeyList(&dlg, 10));
         });
         CKey expected = Keys(kEdgeRetrigger);
-        if (ending == 0) {
+        if (ending == Ending::CancelButton) {
             EXPECT_EQ(result, CKeySetupDlg::kCancel);
         } else {
-            EXPECT_EQ(result, ending == Qt::Key_Return ? CKeySetupDlg::kOk : CKeySetupDlg::kDismissed);
+            EXPECT_EQ(result, ending == Ending::Enter ? CKeySetupDlg::kOk : CKeySetupDlg::kDismissed);
             expected.keyFunction[0] = 2;
             expected.keyFunction[9] = kStopFunction;
-            EXPECT_EQ(dlg.keys(), expected) << "ending " << ending;
+            EXPECT_EQ(dlg.keys(), expected) << "ending " << int(ending);
         }
     }
 }

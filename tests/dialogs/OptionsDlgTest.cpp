@@ -97,21 +97,16 @@ TEST(OptionsDlg, OnlyOneAndThreeLineModesKeepBackgroundMusic)
 // Opening in MP3 mode unchecks the box; only OK hands that back.
 TEST(OptionsDlg, CancelAndDismissalKeepTheOpeningValues)
 {
-    for (const int key : {0, int(Qt::Key_Escape), -1}) {
+    for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::CloseBox}) {
         COptionsDlg dlg;
         dlg.setOptions(Options(kMp3, 1));
         const int result = RunDialog(dlg, [&] {
             EXPECT_FALSE(ButtonNamed(&dlg, "BackGround Music")->isChecked());
             Click(ButtonNamed(&dlg, "One Line Mode"));
             Click(ButtonNamed(&dlg, "DAC"));
-            if (key == 0)
-                Click(ButtonNamed(&dlg, "Cancel"));
-            else if (key == Qt::Key_Escape)
-                PressKey(ButtonNamed(&dlg, "DAC"), Qt::Key_Escape);
-            else
-                dlg.close();
+            EndDialog(dlg, ending, ButtonNamed(&dlg, "DAC"));
         });
-        EXPECT_EQ(result, key == 0 ? COptionsDlg::kCancel : COptionsDlg::kDismissed);
+        EXPECT_EQ(result, ending == Ending::CancelButton ? COptionsDlg::kCancel : COptionsDlg::kDismissed);
         EXPECT_EQ(dlg.options(), Options(kMp3, 1));
     }
     COptionsDlg dlg;

@@ -111,16 +111,11 @@ TEST(AddSilenceDlg, AFullPlaylistTakesNoSilence)
 
 TEST(AddSilenceDlg, CancelEscapeAndTheCloseBoxCancel)
 {
-    for (const int ending : {0, int(Qt::Key_Escape), -1}) {
+    for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::CloseBox}) {
         CAddSilenceDlg dlg(0);
         const int result = RunDialog(dlg, [&] {
             TypeText(dlg.findChild<QLineEdit*>(), "10");
-            if (ending == 0)
-                Click(ButtonNamed(&dlg, "Cancel"));
-            else if (ending == -1)
-                dlg.close();
-            else
-                PressKey(dlg.findChild<QLineEdit*>(), ending);
+            EndDialog(dlg, ending, dlg.findChild<QLineEdit*>());
         });
         EXPECT_EQ(result, CAddSilenceDlg::kCancelled);
     }
@@ -139,15 +134,10 @@ TEST(ConfirmDlg, OnlyOkConfirms)
     EXPECT_EQ(ok.windowTitle(), "Confirm ?");
     EXPECT_EQ(ok.findChild<QLabel*>()->text(), "Confirm Delete ?");
     EXPECT_EQ(RunDialog(ok, [&] { PressKey(ButtonNamed(&ok, "OK"), Qt::Key_Return); }), CConfirmDlg::kConfirmed);
-    for (const int ending : {0, int(Qt::Key_Escape), -1}) {
+    for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::CloseBox}) {
         CConfirmDlg dlg;
         const int result = RunDialog(dlg, [&] {
-            if (ending == 0)
-                Click(ButtonNamed(&dlg, "Cancel"));
-            else if (ending == -1)
-                dlg.close();
-            else
-                PressKey(ButtonNamed(&dlg, "OK"), ending);
+            EndDialog(dlg, ending, ButtonNamed(&dlg, "OK"));
         });
         EXPECT_NE(result, CConfirmDlg::kConfirmed);
         EXPECT_NE(result, kStillOpen);
