@@ -1,5 +1,7 @@
 #include "cli/JsonWriter.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 // Length of the valid UTF-8 sequence starting at s[i], or 0 if there is none.
@@ -72,4 +74,13 @@ std::string JsonString(std::string_view s)
     }
     out += '"';
     return out;
+}
+
+std::string JsonNumber(double value)
+{
+    if (!std::isfinite(value))
+        return "0";
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
 }

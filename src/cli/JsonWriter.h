@@ -9,3 +9,7 @@
 #include <string_view>
 
 std::string JsonString(std::string_view bytes);
+
+// A real number as JSON: the shortest text that reads back as the same
+// double; 0 for NaN and the infinities, which JSON cannot express.
+std::string JsonNumber(double value);

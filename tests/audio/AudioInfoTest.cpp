@@ -1,0 +1,130 @@
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "audio/AudioInfo.h"
+#include "common/TestFiles.h"
+#include "common/TestSound.h"
+
+namespace {
+
+struct WavCase {
+    int rate;
+    int channels;
+    int bits;
+};
+
+class WavInfo : public testing::TestWithParam<WavCase> {};
+
+}  // namespace
+
+TEST_P(WavInfo, ReportsTheStoredFormatAndBuildsTheRecord)
+{
+    const WavCase c = GetParam();
+    ScratchDir dir;
+    const std::string path = dir.file("tone.wav");
+    WriteTestWav(path, c.rate, c.channels, c.bits, 1.2345);
+
+    const AudioInfo info = ReadAudioInfo(path);
+    EXPECT_EQ(info.sampleRate, c.rate);
+    EXPECT_EQ(info.channels, c.channels);
+    EXPECT_EQ(info.bits, c.bits);
+    EXPECT_NEAR(info.duration, 1.2345, 0.5 / c.rate);
+    EXPECT_EQ(info.aux, double(c.rate) * c.channels * c.bits);
+
+    const CSound sound = MakeSoundRecord(path, "tone.wav");
+    EXPECT_EQ(sound.kind, CSound::kSoundFile);
+    EXPECT_EQ(sound.path, path);
+    EXPECT_EQ(sound.name, "tone.wav");
+    EXPECT_EQ(sound.sampleRate, c.rate);
+    EXPECT_EQ(sound.bits, c.bits);
+    EXPECT_EQ(sound.stereo, c.channels == 1 ? 0 : 1);
+    EXPECT_EQ(sound.lengthMs, 1234);
+    EXPECT_EQ(sound.auxValue, c.rate * c.channels * c.bits);
+}
+
+// 8000 Hz makes 1.2345 s a whole number of frames (9876).
+INSTANTIATE_TEST_SUITE_P(Formats, WavInfo,
+                         testing::Values(WavCase{8000, 1, 8}, WavCase{8000, 2, 16}, WavCase{8000, 1, 24},
+                                         WavCase{8000, 6, 16}, WavCase{16000, 1, 16}, WavCase{22050, 2, 32}));
+
+TEST(AudioInfo, CompressedFilesReportDecodedWidthAndBitRate)
+{
+    ScratchDir dir;
+    for (const char* name : {"tone.mp3", "tone.wma"}) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.file(name);
+        ASSERT_TRUE(MakeTestSound(path, 22050, 2, 2.0));
+        const AudioInfo info = ReadAudioInfo(path);
+        EXPECT_EQ(info.sampleRate, 22050);
+        EXPECT_EQ(info.channels, 2);
+        EXPECT_EQ(info.bits, 16);
+        // Encoders pad to whole frames, and the containers count the padding.
+        EXPECT_NEAR(info.duration, 2.0, 0.1);
+        EXPECT_GT(info.aux, 8000);
+        EXPECT_LT(info.aux, 400000);
+    }
+}
+
+TEST(AudioInfo, UnreadableFilesGiveZerosAndAMessage)
+{
+    ScratchDir dir;
+    WriteBytes(dir.file("notes.wav"), {'h', 'e', 'l', 'l', 'o', '\n'});
+    WriteTestWav(dir.file("good.wav"), 8000, 1, 16, 0.1);
+    // A name FFmpeg would take for a protocol stays a file name, so this
+    // names no file rather than the good one.
+    const std::string protocolLike = "concat:" + dir.file("good.wav");
+    for (const std::string& path : {dir.file("missing.wav"), dir.file("notes.wav"), protocolLike}) {
+        SCOPED_TRACE(path);
+        AudioInfo info;
+        const auto error = ProbeAudioFile(path, info);
+        ASSERT_TRUE(error);
+        EXPECT_NE(error->find(path), std::string::npos);
+        const AudioInfo zeros = ReadAudioInfo(path);
+        EXPECT_EQ(zeros.sampleRate, 0);
+        EXPECT_EQ(zeros.duration, 0);
+        EXPECT_EQ(zeros.channels, 0);
+        EXPECT_EQ(zeros.bits, 0);
+        EXPECT_EQ(zeros.aux, 0);
+        // No channels is not mono.
+        EXPECT_EQ(MakeSoundRecord(path, "x.wav").stereo, 1);
+    }
+}
+
+TEST(AudioInfo, RateRules)
+{
+    struct {
+        double rate;
+        bool accepted;
+        int stepDown;
+    } const cases[] = {
+        {22050, false, 22000}, {22000, true, 22000}, {11025, false, 10000}, {11000, false, 10000},
+        {16000, true, 16000},  {16000.5, false, 16000}, {8000, true, 8000},  {6000, true, 6000},
+        {5999, false, 4000},   {4000, true, 4000},     {3000, false, 4000}, {0, false, 4000},
+        {NAN, false, 4000},    {96000, false, 22000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rate);
+        EXPECT_EQ(IsAcceptedRate(c.rate), c.accepted);
+        EXPECT_EQ(StepDownSampleRate(c.rate), c.stepDown);
+    }
+    EXPECT_EQ(TruncateToInt32(1234.999), 1234);
+    EXPECT_EQ(TruncateToInt32(-0.5), 0);
+    EXPECT_EQ(TruncateToInt32(NAN), 0);
+    EXPECT_EQ(TruncateToInt32(1e30), INT32_MAX);
+    EXPECT_EQ(TruncateToInt32(-1e30), INT32_MIN);
+}
+
+TEST(AudioInfo, RateRulesOnFiles)
+{
+    ScratchDir dir;
+    WriteTestWav(dir.file("a.wav"), 22050, 1, 16, 0.1);
+    WriteTestWav(dir.file("b.wav"), 16000, 1, 16, 0.1);
+    EXPECT_FALSE(IsAcceptedSourceRate(dir.file("a.wav")));
+    EXPECT_EQ(GetSourceRate(dir.file("a.wav")), 22050);
+    EXPECT_EQ(StepDownRate(dir.file("a.wav")), 22000);
+    EXPECT_TRUE(IsAcceptedSourceRate(dir.file("b.wav")));
+    EXPECT_EQ(StepDownRate(dir.file("b.wav")), 16000);
+    EXPECT_EQ(GetSourceRate(dir.file("missing.wav")), 0);
+    EXPECT_EQ(StepDownRate(dir.file("missing.wav")), 4000);
+}
