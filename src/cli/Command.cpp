@@ -38,3 +38,23 @@ int Failure(const std::string& commandName, const std::string& message)
     std::cerr << "kr615b " << commandName << ": " << message << "\n";
     return kExitFailure;
 }
+
+std::optional<int> ParseJsonFileArguments(const std::string& commandName, const std::vector<std::string>& args,
+                                          const std::string& what, bool& json, std::string& path)
+{
+    json = false;
+    path.clear();
+    for (const std::string& a : args) {
+        if (a == "--json")
+            json = true;
+        else if (!a.empty() && a[0] == '-')
+            return UsageError(commandName, "unknown option '" + a + "'");
+        else if (path.empty())
+            path = a;
+        else
+            return UsageError(commandName, "expected one " + what);
+    }
+    if (path.empty())
+        return UsageError(commandName, "expected a " + what);
+    return std::nullopt;
+}

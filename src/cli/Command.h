@@ -2,6 +2,7 @@
 // The subcommands of kr615b. Each command file registers itself with a
 // static CommandRegistration, so adding a command touches no other file.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,3 +32,9 @@ int UsageError(const std::string& commandName, const std::string& message);
 
 // Prints "kr615b NAME: MESSAGE" to stderr; returns kExitFailure.
 int Failure(const std::string& commandName, const std::string& message);
+
+// The arguments "[--json] FILE" of a command that prints one file. Empty
+// when they are well formed, else the exit status of the usage error
+// printed; `what` names the file in that message ("project file").
+std::optional<int> ParseJsonFileArguments(const std::string& commandName, const std::vector<std::string>& args,
+                                          const std::string& what, bool& json, std::string& path);

@@ -26,18 +26,8 @@ static int RunInfo(const std::vector<std::string>& args)
 {
     bool json = false;
     std::string path;
-    for (const std::string& a : args) {
-        if (a == "--json")
-            json = true;
-        else if (!a.empty() && a[0] == '-')
-            return UsageError("info", "unknown option '" + a + "'");
-        else if (path.empty())
-            path = a;
-        else
-            return UsageError("info", "expected one sound file");
-    }
-    if (path.empty())
-        return UsageError("info", "expected a sound file");
+    if (auto usage = ParseJsonFileArguments("info", args, "sound file", json, path))
+        return *usage;
 
     AudioInfo info;
     if (auto error = ProbeAudioFile(path, info))

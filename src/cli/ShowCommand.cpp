@@ -116,18 +116,8 @@ static int RunShow(const std::vector<std::string>& args)
 {
     bool json = false;
     std::string path;
-    for (const std::string& a : args) {
-        if (a == "--json")
-            json = true;
-        else if (!a.empty() && a[0] == '-')
-            return UsageError("show", "unknown option '" + a + "'");
-        else if (path.empty())
-            path = a;
-        else
-            return UsageError("show", "expected one project file");
-    }
-    if (path.empty())
-        return UsageError("show", "expected a project file");
+    if (auto usage = ParseJsonFileArguments("show", args, "project file", json, path))
+        return *usage;
 
     // The file's own strings are shown, so it is read without the path
     // rebuild that opening a project does.
