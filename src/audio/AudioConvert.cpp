@@ -1,15 +1,17 @@
 #include "audio/AudioConvert.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "PcmSound.h"
 #include "audio/AudioDecoder.h"
 #include "audio/Resampler.h"
-#include "audio/WavFile.h"
 #include "support/SafeWrite.h"
 
 namespace {
 constexpr int kIntermediateRate = 8000;
-}
+constexpr size_t kWavHeaderBytes = 44;
+}  // namespace
 
 std::optional<std::string> ConvertSound(const std::string& source, const std::string& destination, int rate)
 {
@@ -26,8 +28,10 @@ std::optional<std::string> ConvertSound(const std::string& source, const std::st
             return error;
         pcm = std::move(resampled);
     }
-    std::vector<uint8_t> wav;
-    if (!EncodeWav(pcm, wav))
+    // A WAV file's sizes are 32-bit.
+    if (pcm.samples.size() > (std::numeric_limits<uint32_t>::max() - kWavHeaderBytes) / sizeof(int16_t))
         return "Cannot convert " + source + ": the sound is too long for a WAV file";
+    const std::vector<uint8_t> wav =
+        voice::WavBytes(voice::PcmSound{static_cast<uint32_t>(rate), std::move(pcm.samples)});
     return WriteFileSafely(destination, wav.data(), wav.size());
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Sound in memory: interleaved signed 16-bit samples, the form the decoder
-// produces, the WAV writer stores and the sound output plays.
+// Sound in memory as the decoder produces it and the sound output plays it:
+// interleaved signed 16-bit samples.
 
 #include <cstddef>
 #include <cstdint>
