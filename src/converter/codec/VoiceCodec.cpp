@@ -1,13 +1,25 @@
 #include "VoiceCodec.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace voice {
 namespace {
 
-constexpr int kWeightBits = 14;  // predictor coefficients are fixed-point with this many fraction bits
-constexpr int kFracBits = 4;     // predictions and steps are in 1/16 of a sample
+// Fixed-point formats. Weights have 20 fraction bits, the taps the
+// prediction uses 12; predictions, residuals and steps are in 1/16 sample.
+constexpr int kWeightBits = 20;
+constexpr int kTapBits = 12;
+constexpr int kFracBits = 4;
+constexpr int kGainBits = 12;  // precision of the normalised residual
+// The fixed part of the prediction: kEmphasis / 2^kEmphasisBits of the last
+// sample. Taking it out evens the spectrum the adaptive part sees, which
+// then converges faster.
+constexpr int kEmphasis = 12;
+constexpr int kEmphasisBits = 5;
+
 constexpr int kCodeMin = -16;
 constexpr int kCodeMax = 15;
 constexpr int kCodeBits = 5;
@@ -15,9 +27,11 @@ constexpr int kStepBits = 6;
 constexpr int kReservedBits = 5;
 constexpr int32_t kSampleMax = 32767;
 constexpr int32_t kSampleMin = -32768;
-// Adaptation speed: the coefficient change per sample is the residual times
-// the history, divided by the history's energy and by 2^kAdaptShift.
-constexpr int kAdaptShift = 5;
+
+// Adaptation speed: the weight change per sample is the residual times the
+// history, divided by the history's energy (rounded up to a power of two) and
+// by 2^kAdaptShift.
+constexpr int kAdaptShift = 2;
 // Keeps the adaptation gentle while the history is near silence.
 constexpr uint64_t kEnergyFloor = 1u << 12;
 
@@ -29,128 +43,121 @@ constexpr int32_t kSteps[kStepCount] = {
     12417, 14263, 16384, 18820, 21619, 24834, 28526, 32768, 37641, 43238, 49667, 57052, 65536, 75281, 86475, 99334,
 };
 
-int32_t Predict(const PredictorState& s)
+// The adaptive part of the prediction from the kPredictorOrder values at `h`
+// (oldest first), in 1/16 sample. The sum is taken modulo 2^32 so that every
+// implementation agrees even on absurd input.
+inline int32_t Predict(const int16_t* taps, const int16_t* h)
 {
-    int64_t acc = 0;
+    uint32_t acc = 0;
     for (int i = 0; i < kPredictorOrder; ++i)
-        acc += int64_t(s.weights[i]) * s.history[i];
-    const int64_t p = acc >> (kWeightBits - kFracBits);
-    return int32_t(std::clamp<int64_t>(p, int64_t(kSampleMin) << kFracBits, int64_t(kSampleMax) << kFracBits));
+        acc += uint32_t(int32_t(taps[i]) * h[i]);
+    return int32_t(acc) >> (kTapBits - kFracBits);
 }
 
-int BitWidth(uint64_t v)
+inline int32_t ClampPrediction(int32_t p)
 {
-    int n = 0;
-    while (v) {
-        ++n;
-        v >>= 1;
-    }
-    return n;
+    return std::clamp(p, kSampleMin * (1 << kFracBits), kSampleMax * (1 << kFracBits));
 }
 
-// Moves the coefficients toward a smaller residual (normalised LMS with the
-// normalisation rounded to a power of two), then takes the new sample into
-// the history.
-void Adapt(PredictorState& s, int32_t residual, int32_t sample)
+// The emphasised signal: the sample less the fixed part of its prediction.
+inline int16_t Emphasise(int16_t sample, int16_t last)
 {
-    uint64_t energy = kEnergyFloor;
-    for (int i = 0; i < kPredictorOrder; ++i)
-        energy += uint64_t(int64_t(s.history[i]) * s.history[i]);
-    const int shift = BitWidth(energy) + kAdaptShift + kFracBits - kWeightBits;
-    const int64_t round = shift > 0 ? int64_t(1) << (shift - 1) : 0;
+    const int32_t v = (sample * (1 << kEmphasisBits) - last * kEmphasis) >> kEmphasisBits;
+    return int16_t(std::clamp(v, kSampleMin, kSampleMax));
+}
+
+inline int16_t ToSample(int32_t valueQ4)
+{
+    return int16_t(std::clamp((valueQ4 + (1 << (kFracBits - 1))) >> kFracBits, kSampleMin, kSampleMax));
+}
+
+// Moves the weights toward a smaller residual: normalised LMS, the
+// normalisation rounded to a power of two.
+inline void Adapt(PredictorState& s, const int16_t* h, int32_t residual)
+{
+    const int shift = std::bit_width(s.energy + kEnergyFloor) + kAdaptShift + kFracBits - kWeightBits;
+    const int64_t scaled = shift >= 0 ? (int64_t(residual) << kGainBits) >> shift
+                                      : int64_t(residual) << (kGainBits - shift);
+    const int16_t gain = int16_t(std::clamp<int64_t>(scaled, -32767, 32767));
     for (int i = 0; i < kPredictorOrder; ++i) {
-        const int64_t d = int64_t(residual) * s.history[i];
-        s.weights[i] += int32_t((d + round) >> shift);
+        const int32_t change = (int32_t(gain) * int32_t(h[i]) + (1 << (kGainBits - 1))) >> kGainBits;
+        // Modulo 2^32, so that even absurd input has one defined outcome.
+        const int32_t w = int32_t(uint32_t(s.weights[i]) + uint32_t(change));
+        s.weights[i] = w;
+        s.taps[i] = int16_t(w >> (kWeightBits - kTapBits));
     }
-    std::memmove(s.history + 1, s.history, sizeof(s.history) - sizeof(s.history[0]));
-    s.history[0] = sample;
 }
 
-int32_t ToSample(int32_t valueQ4)
+// Codes one block as the decoder decodes it, for N predictor states side by
+// side (the encoder's trial step sizes): each state is one long chain of
+// dependent steps, and interleaving them lets the processor work on all at
+// once. `codeOf(n, j, prediction)` gives state n's code for sample j; the
+// decoded samples go to out[n].
+//
+// Each sample's weight change is made after the next sample is predicted
+// (the last one at the block's end), so that the prediction need not wait for
+// the adaptation.
+template <int N, typename CodeOf>
+inline void CodeBlocks(PredictorState* s, const int32_t* step, CodeOf codeOf, int16_t (*out)[kBlockSamples])
 {
-    return std::clamp((valueQ4 + (1 << (kFracBits - 1))) >> kFracBits, kSampleMin, kSampleMax);
-}
-
-// One coded sample: returns the decoded sample.
-int32_t Reconstruct(PredictorState& s, int32_t prediction, int code, int32_t step)
-{
-    const int32_t residual = code * step;
-    const int32_t sample = ToSample(prediction + residual);
-    Adapt(s, residual, sample);
-    return sample;
-}
-
-class BitWriter {
-public:
-    explicit BitWriter(uint8_t* out) : out_(out) { std::memset(out, 0, kBlockBytes); }
-    void put(uint32_t value, int bits)
-    {
-        for (int b = bits - 1; b >= 0; --b, ++pos_) {
-            if ((value >> b) & 1u)
-                out_[pos_ >> 3] |= uint8_t(0x80u >> (pos_ & 7));
+    // Each history followed by the block's values, so that no value moves.
+    int16_t y[N][kPredictorOrder + kBlockSamples];
+    int32_t pending[N];  // the residual whose weight change is still to be made
+    for (int n = 0; n < N; ++n)
+        std::memcpy(y[n], s[n].history, sizeof s[n].history);
+    const auto adapt = [&](int n, int at) {
+        const int16_t* h = y[n] + at;
+        Adapt(s[n], h, pending[n]);
+        s[n].energy += uint64_t(int32_t(h[kPredictorOrder]) * h[kPredictorOrder]) - uint64_t(int32_t(h[0]) * h[0]);
+    };
+    for (int j = 0; j < kBlockSamples; ++j) {
+        for (int n = 0; n < N; ++n) {
+            const int32_t fixed = (s[n].last * kEmphasis) >> (kEmphasisBits - kFracBits);
+            const int32_t p = ClampPrediction(Predict(s[n].taps, y[n] + j) + fixed);
+            if (j > 0)
+                adapt(n, j - 1);
+            pending[n] = codeOf(n, j, p) * step[n];
+            const int16_t sample = ToSample(p + pending[n]);
+            y[n][kPredictorOrder + j] = Emphasise(sample, s[n].last);
+            s[n].last = sample;
+            out[n][j] = sample;
         }
     }
-
-private:
-    uint8_t* out_;
-    int pos_ = 0;
-};
-
-class BitReader {
-public:
-    explicit BitReader(const uint8_t* in) : in_(in) {}
-    uint32_t get(int bits)
-    {
-        uint32_t v = 0;
-        for (int b = 0; b < bits; ++b, ++pos_)
-            v = (v << 1) | ((in_[pos_ >> 3] >> (7 - (pos_ & 7))) & 1u);
-        return v;
-    }
-
-private:
-    const uint8_t* in_;
-    int pos_ = 0;
-};
-
-struct Trial {
-    PredictorState state;
-    int codes[kBlockSamples];
-    int64_t error = 0;
-};
-
-// Codes the block with one step size, as the decoder will decode it.
-void TryStep(const PredictorState& start, const int32_t* in, int32_t step, Trial& t)
-{
-    t.state = start;
-    t.error = 0;
-    for (int j = 0; j < kBlockSamples; ++j) {
-        const int32_t p = Predict(t.state);
-        const int32_t r = (in[j] << kFracBits) - p;
-        // Nearest code, rounding halves away from zero.
-        const int32_t half = step / 2;
-        int code = (r >= 0 ? (r + half) / step : -((-r + half) / step));
-        code = std::clamp(code, kCodeMin, kCodeMax);
-        t.codes[j] = code;
-        const int32_t sample = Reconstruct(t.state, p, code, step);
-        const int64_t e = sample - in[j];
-        t.error += e * e;
+    for (int n = 0; n < N; ++n) {
+        adapt(n, kBlockSamples - 1);
+        std::memcpy(s[n].history, y[n] + kBlockSamples, sizeof s[n].history);
     }
 }
 
+// The code nearest to a residual, by multiplication with the step's inverse.
+struct Quantiser {
+    Quantiser() = default;
+    explicit Quantiser(int index) : step(kSteps[index]), inverse(((int64_t(1) << 32) + step - 1) / step) {}
+    int code(int32_t r) const
+    {
+        const int32_t magnitude = int32_t(((int64_t(r < 0 ? -r : r) + step / 2) * inverse) >> 32);
+        return std::clamp(r < 0 ? -magnitude : magnitude, kCodeMin, kCodeMax);
+    }
+    int32_t step = 1;
+    int64_t inverse = 0;
+};
+
 // The step index whose quantiser suits the block's residual, estimated with
-// the coefficients frozen and the source samples as history.
-int EstimateStepIndex(const PredictorState& start, const int32_t* in)
+// the weights frozen and the source (not the decoded) samples as history.
+int EstimateStepIndex(const PredictorState& s, const int16_t* in)
 {
-    PredictorState s = start;
+    int16_t y[kPredictorOrder + kBlockSamples];
+    std::memcpy(y, s.history, sizeof s.history);
+    for (int j = 0; j < kBlockSamples; ++j)
+        y[kPredictorOrder + j] = Emphasise(in[j], j > 0 ? in[j - 1] : s.last);
     int64_t energy = 0;
     for (int j = 0; j < kBlockSamples; ++j) {
-        const int64_t r = (int64_t(in[j]) << kFracBits) - Predict(s);
+        const int32_t fixed = ((j > 0 ? in[j - 1] : s.last) * kEmphasis) >> (kEmphasisBits - kFracBits);
+        const int64_t r = in[j] * (1 << kFracBits) - ClampPrediction(Predict(s.taps, y + j) + fixed);
         energy += r * r;
-        std::memmove(s.history + 1, s.history, sizeof(s.history) - sizeof(s.history[0]));
-        s.history[0] = in[j];
     }
-    // A 32-level quantiser does best with a step near 0.2 of the residual's
-    // deviation: step^2 * 25 ~ mean square.
+    // A 32-level quantiser does best with a step near a fifth of the
+    // residual's deviation.
     const int64_t target = energy / (kBlockSamples * 25);
     int index = 0;
     while (index < kStepCount - 1 && int64_t(kSteps[index]) * kSteps[index] < target)
@@ -158,32 +165,96 @@ int EstimateStepIndex(const PredictorState& start, const int32_t* in)
     return index;
 }
 
+// The step sizes the encoder tries for each block, around its estimate.
+constexpr int kTrials = 3;
+
+// Bits are packed most significant first.
+class BitWriter {
+public:
+    explicit BitWriter(uint8_t* out) : out_(out) {}
+    void put(uint32_t value, int bits)
+    {
+        acc_ = (acc_ << bits) | value;
+        count_ += bits;
+        while (count_ >= 8) {
+            count_ -= 8;
+            *out_++ = uint8_t(acc_ >> count_);
+        }
+    }
+
+private:
+    uint8_t* out_;
+    uint64_t acc_ = 0;
+    int count_ = 0;
+};
+
+class BitReader {
+public:
+    explicit BitReader(const uint8_t* in) : in_(in) {}
+    uint32_t get(int bits)
+    {
+        while (count_ < bits) {
+            acc_ = (acc_ << 8) | *in_++;
+            count_ += 8;
+        }
+        count_ -= bits;
+        return uint32_t(acc_ >> count_) & ((1u << bits) - 1);
+    }
+
+private:
+    const uint8_t* in_;
+    uint64_t acc_ = 0;
+    int count_ = 0;
+};
+
 }  // namespace
 
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes])
 {
-    int32_t block[kBlockSamples];
+    int16_t block[kBlockSamples];
     for (int j = 0; j < kBlockSamples; ++j)
         block[j] = in[std::min(j, count - 1)];
 
-    const int guess = EstimateStepIndex(state, block);
-    Trial trials[2];
-    int best = -1;
-    int bestIndex = guess;
-    for (int index = std::max(0, guess - 1); index <= std::min(kStepCount - 1, guess + 1); ++index) {
-        Trial& t = trials[best == 0 ? 1 : 0];
-        TryStep(state, block, kSteps[index], t);
-        if (best < 0 || t.error < trials[best].error) {
-            best = int(&t - trials);
-            bestIndex = index;
+    const int first = std::clamp(EstimateStepIndex(state, block) - 1, 0, kStepCount - kTrials);
+    PredictorState trials[kTrials];
+    int32_t steps[kTrials];
+    Quantiser quantisers[kTrials];
+    int8_t codes[kTrials][kBlockSamples];
+    int16_t decoded[kTrials][kBlockSamples];
+    for (int n = 0; n < kTrials; ++n) {
+        trials[n] = state;
+        quantisers[n] = Quantiser(first + n);
+        steps[n] = quantisers[n].step;
+    }
+    CodeBlocks<kTrials>(
+        trials, steps,
+        [&](int n, int j, int32_t p) {
+            const int code = quantisers[n].code(block[j] * (1 << kFracBits) - p);
+            codes[n][j] = int8_t(code);
+            return code;
+        },
+        decoded);
+    int best = 0;
+    int64_t bestError = INT64_MAX;
+    for (int n = 0; n < kTrials; ++n) {
+        int64_t error = 0;
+        for (int j = 0; j < kBlockSamples; ++j) {
+            const int64_t e = decoded[n][j] - block[j];
+            error += e * e;
+        }
+        if (error < bestError) {
+            bestError = error;
+            best = n;
         }
     }
-    state = trials[best].state;
+    state = trials[best];
+    const int stepIndex = first + best;
+
     BitWriter w(out);
-    w.put(uint32_t(bestIndex), kStepBits);
+    w.put(uint32_t(stepIndex), kStepBits);
     w.put(0, kReservedBits);
     for (int j = 0; j < kBlockSamples; ++j)
-        w.put(uint32_t(trials[best].codes[j] - kCodeMin), kCodeBits);
+        w.put(uint32_t(codes[best][j] - kCodeMin), kCodeBits);
 }
 
 void DecodeBlock(PredictorState& state, const uint8_t in[kBlockBytes], int16_t out[kBlockSamples])
@@ -191,10 +262,8 @@ void DecodeBlock(PredictorState& state, const uint8_t in[kBlockBytes], int16_t o
     BitReader r(in);
     const int32_t step = kSteps[r.get(kStepBits)];
     r.get(kReservedBits);
-    for (int j = 0; j < kBlockSamples; ++j) {
-        const int code = int(r.get(kCodeBits)) + kCodeMin;
-        out[j] = int16_t(Reconstruct(state, Predict(state), code, step));
-    }
+    CodeBlocks<1>(&state, &step, [&](int, int, int32_t) { return int(r.get(kCodeBits)) + kCodeMin; },
+                  reinterpret_cast<int16_t(*)[kBlockSamples]>(out));
 }
 
 }  // namespace voice

@@ -1,8 +1,9 @@
 #pragma once
 // The KR615B voice-data codec: an adaptive predictive block coder.
 //
-// Samples are predicted by an adaptive linear predictor that runs on the
-// decoded signal, so encoder and decoder adapt in step without side
+// Each sample is predicted from the one before (a fixed first-order part)
+// plus an adaptive linear predictor that runs on the decoded signal with that
+// part taken out, so encoder and decoder adapt in step without side
 // information. Each block of 65 samples carries one step size (chosen by the
 // encoder for that block) and one 5-bit quantised prediction residual per
 // sample: 42 bytes per block. Integer arithmetic only, so every decoder
@@ -20,8 +21,11 @@ inline constexpr int kStepCount = 64;
 
 // What the encoder and the decoder both know between blocks.
 struct PredictorState {
-    int32_t history[kPredictorOrder] = {};  // decoded samples, most recent first
-    int32_t weights[kPredictorOrder] = {};  // predictor coefficients in units of 2^-kWeightBits
+    int16_t history[kPredictorOrder] = {};  // the last values of the emphasised signal, oldest first
+    int16_t taps[kPredictorOrder] = {};     // coefficients as the prediction uses them: weights >> 8
+    int32_t weights[kPredictorOrder] = {};  // coefficients with the precision adaptation needs
+    uint64_t energy = 0;                    // sum of the squares of the history
+    int16_t last = 0;                       // the last decoded sample
 };
 
 // Encodes `count` samples (1 to kBlockSamples; a short block is padded with
