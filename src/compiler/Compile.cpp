@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include "compiler/BinLayout.h"
+#include "compiler/ConversionQueue.h"
 #include "compiler/FileMessages.h"
 #include "compiler/VoiceConverter.h"
 #include "support/Paths.h"
@@ -38,7 +39,7 @@ private:
     bool append(const void* data, qint64 size);
     bool fileError(const char* action, const std::string& path, const QFileDevice& file);
     bool notConverted(const std::string& wavPath);
-    bool copyLibrarySound(const CSound& sound, uint32_t& size);
+    bool copyLibrarySound(const std::string& wavPath, Conversion conversion, uint32_t& size);
     bool appendSilenceSlots(int count);
     std::string silenceSource();
     bool writeCodeBlock();
@@ -52,6 +53,7 @@ private:
     std::string binPath_;
     QFile bin_;
     int conversionsDone_ = 0;
+    int conversionsTotal_ = 0;  // the library sounds and the silence
 };
 
 bool Compiler::fileError(const char* action, const std::string& path, const QFileDevice& file)
@@ -91,17 +93,18 @@ void Compiler::reportProgress()
 {
     ++conversionsDone_;
     if (progress_)
-        progress_(conversionsDone_, in_.library.count() + 1);
+        progress_(conversionsDone_, conversionsTotal_);
 }
 
-// Converts one library sound and copies its voice data to the end of the BIN,
-// then removes the converter's two files.
-bool Compiler::copyLibrarySound(const CSound& sound, uint32_t& size)
+// Copies one converted library sound to the end of the BIN, then removes the
+// converter's two files.
+bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversion, uint32_t& size)
 {
-    const std::string voiceData = ConvertToVoiceData(in_.programFolder, sound.path, result_.messages);
+    result_.messages.insert(result_.messages.end(), conversion.messages.begin(), conversion.messages.end());
     reportProgress();
+    const std::string& voiceData = conversion.voiceData;
     if (voiceData.empty())
-        return notConverted(sound.path);
+        return notConverted(wavPath);
     QFile data(ToQtPath(voiceData));
     if (!data.open(QIODevice::ReadOnly))
         return fileError("open", voiceData, data);
@@ -274,14 +277,25 @@ CompileResult Compiler::run()
         fileError("write", binPath_, bin_);
         return result_;
     }
-    int slot = 0;
+    std::vector<const CSound*> sounds;
     for (const CSound& sound : in_.library) {
-        if (slot == kSoundSlots)
+        if (sounds.size() == size_t(kSoundSlots))
             break;  // the library never holds more; a damaged project might
-        if (!copyLibrarySound(sound, slotSizes[slot]))
-            return result_;
-        rates[slot++] = sound.sampleRate;
+        sounds.push_back(&sound);
     }
+    conversionsTotal_ = int(sounds.size()) + 1;
+    {
+        std::vector<std::string> paths;
+        for (const CSound* sound : sounds)
+            paths.push_back(sound->path);
+        ConversionQueue conversions(in_.programFolder, std::move(paths));
+        for (size_t k = 0; k < sounds.size(); ++k) {
+            if (!copyLibrarySound(sounds[k]->path, conversions.next(), slotSizes[k]))
+                return result_;
+            rates[k] = sounds[k]->sampleRate;
+        }
+    }
+    const int slot = int(sounds.size());
     if (!appendSilenceSlots(kSoundSlots - slot))
         return result_;
 

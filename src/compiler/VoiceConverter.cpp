@@ -1,39 +1,48 @@
 #include "compiler/VoiceConverter.h"
 
 #include <QFile>
-#include <QLibrary>
 
 #include "support/Paths.h"
 
-namespace {
-
-using ConvertFunction = int (*)(const char* wav, const char* out, const char* out2);
-
-}  // namespace
-
-ConverterOutcome RunConverter(const std::string& programFolder, const std::string& wavPath,
-                              const std::string& outputPath, std::vector<UserMessage>& messages)
+LoadedConverter::LoadedConverter(const std::string& programFolder)
+    : library_(ToQtPath(programFolder + kConverterName))
 {
-    QLibrary converter(ToQtPath(programFolder + kConverterName));
-    if (!converter.load()) {
+    loaded_ = library_.load();
+    if (loaded_)
+        function_ = reinterpret_cast<ConvertFunction>(library_.resolve("ConvertWAVToQMF"));
+}
+
+LoadedConverter::~LoadedConverter()
+{
+    if (loaded_)
+        library_.unload();
+}
+
+ConverterOutcome LoadedConverter::convert(const std::string& wavPath, const std::string& outputPath,
+                                          std::vector<UserMessage>& messages) const
+{
+    if (!loaded_) {
         messages.push_back({"Load ChimeConverter Library Fail!", Caption::Product, MessageIcon::None});
         return ConverterOutcome::NotLoaded;
     }
     // Without the export nothing is called and the conversion counts as
     // done; the missing voice-data file then tells.
-    ConverterOutcome outcome = ConverterOutcome::Converted;
-    if (auto convert = reinterpret_cast<ConvertFunction>(converter.resolve("ConvertWAVToQMF"))) {
-        if (convert(wavPath.c_str(), outputPath.c_str(), outputPath.c_str()) == 0) {
-            messages.push_back({"Fail!", Caption::ApplicationName, MessageIcon::None});
-            messages.push_back({wavPath, Caption::ApplicationName, MessageIcon::None});
-            outcome = ConverterOutcome::Failed;
-        }
+    if (function_ && function_(wavPath.c_str(), outputPath.c_str(), outputPath.c_str()) == 0) {
+        messages.push_back({"Fail!", Caption::ApplicationName, MessageIcon::None});
+        messages.push_back({wavPath, Caption::ApplicationName, MessageIcon::None});
+        return ConverterOutcome::Failed;
     }
-    converter.unload();
-    return outcome;
+    return ConverterOutcome::Converted;
 }
 
-std::string ConvertToVoiceData(const std::string& programFolder, const std::string& wavPath,
+ConverterOutcome RunConverter(const std::string& programFolder, const std::string& wavPath,
+                              const std::string& outputPath, std::vector<UserMessage>& messages)
+{
+    const LoadedConverter converter(programFolder);
+    return converter.convert(wavPath, outputPath, messages);
+}
+
+std::string ConvertToVoiceData(const LoadedConverter& converter, const std::string& wavPath,
                                std::vector<UserMessage>& messages)
 {
     const std::string output = wavPath + ".rbf";
@@ -41,7 +50,14 @@ std::string ConvertToVoiceData(const std::string& programFolder, const std::stri
     QFile::remove(ToQtPath(CompanionOf(output)));
     // A failed conversion still gives the path: the missing file then ends
     // the compile with the file's error.
-    if (RunConverter(programFolder, wavPath, output, messages) == ConverterOutcome::NotLoaded)
+    if (converter.convert(wavPath, output, messages) == ConverterOutcome::NotLoaded)
         return {};
     return output;
+}
+
+std::string ConvertToVoiceData(const std::string& programFolder, const std::string& wavPath,
+                               std::vector<UserMessage>& messages)
+{
+    const LoadedConverter converter(programFolder);
+    return ConvertToVoiceData(converter, wavPath, messages);
 }

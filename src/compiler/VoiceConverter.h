@@ -1,8 +1,10 @@
 #pragma once
-// Runs the voice converter plugin on one WAV file.
+// Runs the voice converter plugin on WAV files.
 
 #include <string>
 #include <vector>
+
+#include <QLibrary>
 
 #include "support/UserMessage.h"
 
@@ -12,16 +14,39 @@ inline constexpr const char* kConverterName = "ChimeConverter";
 
 enum class ConverterOutcome { Converted, Failed, NotLoaded };
 
-// Loads the converter from the program folder, calls it on `wavPath` with
-// `outputPath` and unloads it. Failures add their messages.
-ConverterOutcome RunConverter(const std::string& programFolder, const std::string& wavPath, const std::string& outputPath,
-                  std::vector<UserMessage>& messages);
+// The converter library, loaded from the program folder while the object
+// lives. Once loaded, convert() may be called from several threads at once.
+class LoadedConverter {
+public:
+    explicit LoadedConverter(const std::string& programFolder);
+    ~LoadedConverter();
+    LoadedConverter(const LoadedConverter&) = delete;
+    LoadedConverter& operator=(const LoadedConverter&) = delete;
 
-// Loads the converter from the program folder, converts `wavPath` into
-// `wavPath` + ".rbf" (and its ".rbf.h" companion) and unloads it again.
-// Returns the voice-data path, or an empty path when the converter cannot be
-// loaded. Failures add their messages. Leftovers of an earlier conversion are
-// removed first, so a failed conversion can never pass off old data as new.
+    // Converts `wavPath` into `outputPath` and its companion. Failures add
+    // their messages.
+    ConverterOutcome convert(const std::string& wavPath, const std::string& outputPath,
+                             std::vector<UserMessage>& messages) const;
+
+private:
+    using ConvertFunction = int (*)(const char* wav, const char* out, const char* out2);
+    QLibrary library_;
+    bool loaded_ = false;
+    ConvertFunction function_ = nullptr;
+};
+
+// Loads the converter, converts one file and unloads the converter again.
+ConverterOutcome RunConverter(const std::string& programFolder, const std::string& wavPath,
+                              const std::string& outputPath, std::vector<UserMessage>& messages);
+
+// Converts `wavPath` into `wavPath` + ".rbf" (and its ".rbf.h" companion).
+// Returns the voice-data path, or an empty path when the converter is not
+// loaded. Leftovers of an earlier conversion are removed first, so a failed
+// conversion can never pass off old data as new.
+std::string ConvertToVoiceData(const LoadedConverter& converter, const std::string& wavPath,
+                               std::vector<UserMessage>& messages);
+
+// The same with the converter loaded for this one conversion.
 std::string ConvertToVoiceData(const std::string& programFolder, const std::string& wavPath,
                                std::vector<UserMessage>& messages);
 

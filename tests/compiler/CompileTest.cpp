@@ -200,6 +200,14 @@ TEST(Compile, ConverterFailures)
     EXPECT_EQ(r.messages[2].icon, MessageIcon::Error);
     EXPECT_NE(r.messages[2].text.find(bad.path + ".rbf"), std::string::npos);
 
+    // Sounds converted ahead of the failure leave no files behind.
+    const CSound after = f.makeSound("after.wav", 8000, 100);
+    f.content.library.append(after);
+    EXPECT_EQ(f.compile().messages.size(), 3u);
+    EXPECT_FALSE(Exists(after.path + ".rbf"));
+    EXPECT_FALSE(Exists(after.path + ".rbf.h"));
+    f.content.library.removeAt(1);
+
     // A stale voice-data file from an earlier run is never taken for new.
     WriteBytes(bad.path + ".rbf", std::vector<uint8_t>(100, 0xAB));
     EXPECT_EQ(f.compile().messages.size(), 3u);
