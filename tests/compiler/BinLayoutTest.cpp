@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "compiler/BinLayout.h"
+#include "compiler/CompileFixture.h"
 
 namespace {
-
-std::vector<uint8_t> Bytes(std::initializer_list<int> values)
-{
-    std::vector<uint8_t> out;
-    for (int v : values)
-        out.push_back(uint8_t(v));
-    return out;
-}
 
 // The head of a BIN made with the given options and default keys.
 std::vector<uint8_t> Head(const COptions& options, const CKey& key = {}, const CEquation& equation = {})
@@ -19,11 +12,6 @@ std::vector<uint8_t> Head(const COptions& options, const CKey& key = {}, const C
     std::array<CSoundList, kEquationCount> equations;
     WriteHead(head, options, key, equation, equations, CSoundList(), 32);
     return head;
-}
-
-std::vector<uint8_t> Slice(const std::vector<uint8_t>& bytes, size_t at, size_t n)
-{
-    return std::vector<uint8_t>(bytes.begin() + long(at), bytes.begin() + long(at + n));
 }
 
 }  // namespace

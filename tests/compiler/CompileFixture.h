@@ -70,6 +70,14 @@ struct CompileFixture {
     }
 };
 
+inline std::vector<uint8_t> Bytes(std::initializer_list<int> values)
+{
+    std::vector<uint8_t> out;
+    for (int v : values)
+        out.push_back(uint8_t(v));
+    return out;
+}
+
 inline std::vector<uint8_t> Slice(const std::vector<uint8_t>& bytes, size_t at, size_t n)
 {
     return std::vector<uint8_t>(bytes.begin() + long(at), bytes.begin() + long(at + n));

@@ -7,14 +7,6 @@
 
 namespace {
 
-std::vector<uint8_t> Bytes(std::initializer_list<int> values)
-{
-    std::vector<uint8_t> out;
-    for (int v : values)
-        out.push_back(uint8_t(v));
-    return out;
-}
-
 bool Exists(const std::string& path)
 {
     return QFile::exists(QString::fromStdString(path));
