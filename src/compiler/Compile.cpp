@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <exception>
-#include <optional>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "compiler/BinLayout.h"
