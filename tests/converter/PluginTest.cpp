@@ -41,6 +41,7 @@ TEST(Plugin, ConvertsAWavIntoVoiceDataAndACHeader)
 
     const std::vector<uint8_t> header = ReadBytes(out + ".h");
     const std::string text(header.begin(), header.end());
+    EXPECT_NE(text.find("converted from my sound-1.wav by"), std::string::npos);
     EXPECT_NE(text.find("#define VOICE_MY_SOUND_1_WAV_RBF_SAMPLE_RATE 16000u"), std::string::npos);
     EXPECT_NE(text.find("#define VOICE_MY_SOUND_1_WAV_RBF_SAMPLE_COUNT 1000u"), std::string::npos);
     EXPECT_NE(text.find("static const unsigned char voice_my_sound_1_wav_rbf[" + std::to_string(data.size()) +

@@ -22,15 +22,19 @@ std::string Upper(std::string s)
 
 }  // namespace
 
-std::string CArrayHeader(const std::string& name, const std::vector<uint8_t>& voiceData, uint32_t sampleRate,
-                         uint32_t sampleCount)
+std::string CArrayHeader(const std::string& name, const std::string& source, const std::vector<uint8_t>& voiceData,
+                         uint32_t sampleRate, uint32_t sampleCount)
 {
     static const char kHex[] = "0123456789abcdef";
     const std::string array = Identifier(name);
     const std::string macro = Upper(array);
     std::string text;
     text.reserve(voiceData.size() * 6 + 512);
-    text += "/* KR615B voice data converted from " + name +
+    // A "*/" in a file name would end the comment early.
+    std::string from = source;
+    for (size_t at; (at = from.find("*/")) != std::string::npos;)
+        from.replace(at, 2, "*_/");
+    text += "/* KR615B voice data converted from " + from +
             " by ChimeConverter.\n"
             "   Format: docs/voice-format.md. */\n"
             "#ifndef " + macro + "_H\n#define " + macro + "_H\n\n"

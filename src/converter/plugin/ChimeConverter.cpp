@@ -51,7 +51,7 @@ extern "C" KR_EXPORT int ConvertWAVToQMF(const char* wav, const char* out, const
         const std::string dataPath = out;
         const std::string headerPath = dataPath + ".h";
         const std::string header =
-            CArrayHeader(FileName(dataPath), data, sound->sampleRate, uint32_t(sound->samples.size()));
+            CArrayHeader(FileName(dataPath), FileName(wav), data, sound->sampleRate, uint32_t(sound->samples.size()));
         if (WriteWhole(dataPath, reinterpret_cast<const char*>(data.data()), data.size()) &&
             WriteWhole(headerPath, header.data(), header.size()))
             return 1;
