@@ -1,0 +1,109 @@
+#include "audio/PreviewPlayer.h"
+
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "audio/PreviewHost.h"
+
+namespace {
+
+// Stop keeps the window's thread this long, so that the stop worker has
+// silenced the sound before the next command runs.
+constexpr std::chrono::milliseconds kStopHold{300};
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+PreviewPlayer::PreviewPlayer(PreviewHost& host) : host_(host), progress_(host) {}
+
+PreviewPlayer::~PreviewPlayer()
+{
+    Shutdown();
+}
+
+void PreviewPlayer::Shutdown()
+{
+    {
+        std::lock_guard lock(pauseMutex_);
+        quitting_.store(true);
+    }
+    wake_.notify_all();
+    sound_.StopAll();
+    workers_.JoinAll();
+}
+
+void PreviewPlayer::ResetForNewPreview()
+{
+    soundSystemReady_.store(false);
+    queue_.Clear();
+}
+
+bool PreviewPlayer::PlayLibrary(std::optional<CSound> selected)
+{
+    if (quitting_.load() || idleCounter_.load() < kIdleTicks)
+        return false;
+    ResetForNewPreview();
+    workers_.Start([this, selected = std::move(selected)] { LibraryWorker(selected); });
+    return true;
+}
+
+bool PreviewPlayer::PlayPlaylist(PlaylistPreview playlist)
+{
+    if (quitting_.load() || idleCounter_.load() < kIdleTicks)
+        return false;
+    host_.EnablePreviewEditing(false);
+    playlistFinished_.store(false);
+    ResetForNewPreview();
+    workers_.Start([this, playlist = std::move(playlist)] { PlaylistWorker(playlist); });
+    return true;
+}
+
+void PreviewPlayer::Stop()
+{
+    if (quitting_.load())
+        return;
+    stopRequested_.store(true);
+    host_.EnablePreviewEditing(true);
+    workers_.Start([this] { StopWorker(); });
+    std::this_thread::sleep_for(kStopHold);
+}
+
+void PreviewPlayer::PlaybackTick()
+{
+    if (sound_.IsPlaying()) {
+        idleCounter_.store(0);
+        return;
+    }
+    int idle = idleCounter_.load();
+    if (idle == kIdleTicks && playlistFinished_.load())
+        host_.EnablePreviewEditing(true);
+    // A worker may set the counter meanwhile; its value wins.
+    if (idle < kIdleTicks)
+        idleCounter_.compare_exchange_strong(idle, idle + 1);
+}
+
+void PreviewPlayer::PlayFile(const std::string& path)
+{
+    if (quitting_.load())
+        return;
+    if (!soundSystemReady_.exchange(true))
+        sound_.Init();
+    const FileNameQueue::Place place = queue_.Find(path);
+    const int sample = place.loadedBefore ? sound_.GetSample(place.slot) : sound_.LoadSample(place.slot, path);
+    if (sample == 0)
+        return;
+    // The file's bytes live only until the stream has taken the sound.
+    if (const auto bytes = ReadWholeFile(path))
+        sound_.PlayStream(*bytes);
+}
