@@ -104,6 +104,6 @@ void PreviewPlayer::PlayFile(const std::string& path)
     if (sample == 0)
         return;
     // The file's bytes live only until the stream has taken the sound.
-    if (const auto bytes = ReadWholeFile(path))
-        sound_.PlayStream(*bytes);
+    if (auto bytes = ReadWholeFile(path))
+        sound_.PlayStream(std::move(*bytes), path);
 }

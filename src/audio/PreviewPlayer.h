@@ -68,7 +68,7 @@ public:
     void Shutdown();
 
     // The preview state, as the window and the tests see it.
-    bool IsPlaying() const { return sound_.IsPlaying(); }
+    bool IsPlaying() { return sound_.IsPlaying(); }
     int IdleCounter() const { return idleCounter_.load(); }
     bool PlaylistFinished() const { return playlistFinished_.load(); }
     int LoadedFileCount() const { return queue_.Count(); }

@@ -4,6 +4,7 @@
 // called from any thread.
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -32,18 +33,26 @@ public:
     // The handle of what `slot` holds, 0 when it is empty.
     int GetSample(int slot) const;
 
-    // Decodes a whole sound file held in memory and plays it on channel 1 at
-    // once, in place of anything playing there. False when nothing plays.
-    bool PlayStream(const std::vector<uint8_t>& fileBytes);
+    // Plays a whole sound file held in memory on channel 1 at once, in place
+    // of anything playing there. The stream keeps the bytes and decodes them
+    // as it plays; they are released when the sound ends or is replaced or
+    // stopped. False when nothing plays. `name` is the file's name for
+    // messages.
+    bool PlayStream(std::vector<uint8_t> fileBytes, const std::string& name);
 
-    bool IsPlaying() const;
+    bool IsPlaying();
     void StopAll();
 
 private:
-    bool OpenDevice();
+    struct Stream;
 
-    mutable std::mutex mutex_;
+    bool OpenDevice();
+    static void FillDevice(void* self, Uint8* out, int length);
+
+    mutable std::mutex mutex_;  // the device and the slots
     bool audioStarted_ = false;
     SDL_AudioDeviceID device_ = 0;
     std::vector<bool> slots_;  // slot -> holds a playable file
+    // Channel 1; the device's callback reads it, under SDL's device lock.
+    std::unique_ptr<Stream> stream_;
 };
