@@ -4,6 +4,7 @@
 #include <iterator>
 #include <thread>
 
+#include "audio/ChipRendering.h"
 #include "audio/PreviewHost.h"
 
 namespace {
@@ -25,7 +26,10 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path)
 
 }  // namespace
 
-PreviewPlayer::PreviewPlayer(PreviewHost& host) : host_(host), progress_(host) {}
+PreviewPlayer::PreviewPlayer(PreviewHost& host, std::string programFolder)
+    : host_(host), programFolder_(std::move(programFolder)), progress_(host)
+{
+}
 
 PreviewPlayer::~PreviewPlayer()
 {
@@ -51,10 +55,20 @@ void PreviewPlayer::ResetForNewPreview()
 
 bool PreviewPlayer::PlayLibrary(std::optional<CSound> selected)
 {
+    return StartLibraryPreview(std::move(selected), false);
+}
+
+bool PreviewPlayer::PlayLibraryAsChip(std::optional<CSound> selected)
+{
+    return StartLibraryPreview(std::move(selected), true);
+}
+
+bool PreviewPlayer::StartLibraryPreview(std::optional<CSound> selected, bool asChip)
+{
     if (quitting_.load() || idleCounter_.load() < kIdleTicks)
         return false;
     ResetForNewPreview();
-    workers_.Start([this, selected = std::move(selected)] { LibraryWorker(selected); });
+    workers_.Start([this, selected = std::move(selected), asChip] { LibraryWorker(selected, asChip); });
     return true;
 }
 
@@ -93,12 +107,17 @@ void PreviewPlayer::PlaybackTick()
         idleCounter_.compare_exchange_strong(idle, idle + 1);
 }
 
+void PreviewPlayer::PrepareSoundSystem()
+{
+    if (!soundSystemReady_.exchange(true))
+        sound_.Init();
+}
+
 void PreviewPlayer::PlayFile(const std::string& path)
 {
     if (quitting_.load())
         return;
-    if (!soundSystemReady_.exchange(true))
-        sound_.Init();
+    PrepareSoundSystem();
     const FileNameQueue::Place place = queue_.Find(path);
     const int sample = place.loadedBefore ? sound_.GetSample(place.slot) : sound_.LoadSample(place.slot, path);
     if (sample == 0)
@@ -106,4 +125,16 @@ void PreviewPlayer::PlayFile(const std::string& path)
     // The file's bytes live only until the stream has taken the sound.
     if (auto bytes = ReadWholeFile(path))
         sound_.PlayStream(std::move(*bytes), path);
+}
+
+void PreviewPlayer::PlayAsChip(const std::string& path)
+{
+    std::vector<UserMessage> messages;
+    auto wav = RenderAsChip(programFolder_, path, messages);
+    for (const UserMessage& message : messages)
+        host_.ShowPreviewMessage(message);
+    if (!wav || quitting_.load())
+        return;
+    PrepareSoundSystem();
+    sound_.PlayStream(std::move(*wav), path);
 }

@@ -40,7 +40,8 @@ public:
     // Timer ticks after a sound ends before a new Play is accepted.
     static constexpr int kIdleTicks = 10;
 
-    explicit PreviewPlayer(PreviewHost& host);
+    // `programFolder` holds the voice converter, for PlayLibraryAsChip.
+    PreviewPlayer(PreviewHost& host, std::string programFolder);
     // Stops the sound and waits for the workers to end.
     ~PreviewPlayer();
     PreviewPlayer(const PreviewPlayer&) = delete;
@@ -50,6 +51,9 @@ public:
     // no row is selected. False when refused because a preview sounds or has
     // only just ended.
     bool PlayLibrary(std::optional<CSound> selected);
+    // As PlayLibrary, playing what the chip will play for the sound: its
+    // voice data as the converter makes it, decoded.
+    bool PlayLibraryAsChip(std::optional<CSound> selected);
     // The equation's Play. Editing stays disabled until the preview ends or
     // Stop is given. False when refused as PlayLibrary is.
     bool PlayPlaylist(PlaylistPreview playlist);
@@ -78,8 +82,12 @@ private:
     // Resets the sound system and the queue so that the next PlayFile
     // initialises afresh.
     void ResetForNewPreview();
+    bool StartLibraryPreview(std::optional<CSound> selected, bool asChip);
+    // Initialises the sound system when a Play has asked for it.
+    void PrepareSoundSystem();
+    void PlayAsChip(const std::string& path);
 
-    void LibraryWorker(const std::optional<CSound>& selected);
+    void LibraryWorker(const std::optional<CSound>& selected, bool asChip);
     void PlaylistWorker(const PlaylistPreview& playlist);
     void StopWorker();
     // Advances the bar every 100 ms while channel 1 plays, up to its upper
@@ -91,6 +99,7 @@ private:
     bool Pause(std::chrono::milliseconds time);
 
     PreviewHost& host_;
+    const std::string programFolder_;
     SoundSystem sound_;
     PreviewProgress progress_;
     FileNameQueue queue_;

@@ -52,7 +52,7 @@ bool PreviewPlayer::FollowProgress()
     return WaitWhilePlaying();
 }
 
-void PreviewPlayer::LibraryWorker(const std::optional<CSound>& selected)
+void PreviewPlayer::LibraryWorker(const std::optional<CSound>& selected, bool asChip)
 {
     progress_.SetPosition(0);
     if (!selected) {
@@ -60,7 +60,10 @@ void PreviewPlayer::LibraryWorker(const std::optional<CSound>& selected)
         return;
     }
     progress_.SetRange(selected->lengthMs / 100 + 1);
-    PlayFile(selected->path);
+    if (asChip)
+        PlayAsChip(selected->path);
+    else
+        PlayFile(selected->path);
     FollowProgress();
 }
 
