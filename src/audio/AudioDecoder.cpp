@@ -49,6 +49,18 @@ AudioDecoder& AudioDecoder::operator=(AudioDecoder&&) noexcept = default;
 
 std::optional<std::string> AudioDecoder::open(const std::string& path, int rate, int channels)
 {
+    return start(path, rate, channels, nullptr);
+}
+
+std::optional<std::string> AudioDecoder::openBytes(std::vector<uint8_t> bytes, const std::string& name, int rate,
+                                                   int channels)
+{
+    return start(name, rate, channels, &bytes);
+}
+
+std::optional<std::string> AudioDecoder::start(const std::string& path, int rate, int channels,
+                                               std::vector<uint8_t>* bytes)
+{
     state_ = std::make_unique<State>();
     State& s = *state_;
     s.path = path;
@@ -61,7 +73,7 @@ std::optional<std::string> AudioDecoder::open(const std::string& path, int rate,
         return failed("Cannot decode " + path + ": a negative rate or channel count was asked for");
     if (!s.packet || !s.frame)
         return failed(FfmpegReadError(path, AVERROR(ENOMEM)));
-    if (auto error = OpenFfmpegInput(path, s.input))
+    if (auto error = bytes ? OpenFfmpegMemoryInput(std::move(*bytes), path, s.input) : OpenFfmpegInput(path, s.input))
         return failed(*error);
 
     const AVCodecParameters* parameters = s.input.stream->codecpar;

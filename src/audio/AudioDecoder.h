@@ -37,6 +37,11 @@ public:
     // as needed. Empty on success, else a message naming the file.
     std::optional<std::string> open(const std::string& path, int rate = 0, int channels = 0);
 
+    // The same for a whole file held in memory, which the decoder keeps
+    // until it goes; `name` names the file in messages.
+    std::optional<std::string> openBytes(std::vector<uint8_t> bytes, const std::string& name, int rate = 0,
+                                         int channels = 0);
+
     // The output's rate and channel count, known once open succeeded.
     int sampleRate() const;
     int channels() const;
@@ -49,6 +54,8 @@ public:
 
 private:
     struct State;
+    // Opens the file at `path`, or the bytes when given.
+    std::optional<std::string> start(const std::string& path, int rate, int channels, std::vector<uint8_t>* bytes);
     std::unique_ptr<State> state_;
 };
 

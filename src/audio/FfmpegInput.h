@@ -3,9 +3,11 @@
 // decoder. Owners for FFmpeg's objects, so that every path out of a function
 // frees what it allocated.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -29,14 +31,33 @@ struct FrameFree {
     void operator()(AVFrame* p) const { av_frame_free(&p); }
 };
 
+struct IoContextFree {
+    void operator()(AVIOContext* p) const
+    {
+        av_freep(&p->buffer);
+        avio_context_free(&p);
+    }
+};
+
+using IoContextPtr = std::unique_ptr<AVIOContext, IoContextFree>;
 using FormatContextPtr = std::unique_ptr<AVFormatContext, FormatContextFree>;
 using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
 using SwrContextPtr = std::unique_ptr<SwrContext, SwrContextFree>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
 
+// The bytes of a whole file, read by FFmpeg as if from disk.
+struct MemoryFile {
+    std::vector<uint8_t> bytes;
+    size_t position = 0;
+};
+
 // A file opened for reading, with its best audio stream chosen.
 struct FfmpegInput {
+    // Only for a file held in memory: its bytes and FFmpeg's reader of them,
+    // which must outlive `format`.
+    std::unique_ptr<MemoryFile> memory;
+    IoContextPtr io;
     FormatContextPtr format;
     AVStream* stream = nullptr;
 };
@@ -45,6 +66,11 @@ struct FfmpegInput {
 // the name looks like) and finds its audio stream. Empty on success, else a
 // message naming the file.
 std::optional<std::string> OpenFfmpegInput(const std::string& path, FfmpegInput& out);
+
+// The same for a whole file held in memory, which `out` keeps; `name` names
+// it in messages.
+std::optional<std::string> OpenFfmpegMemoryInput(std::vector<uint8_t> bytes, const std::string& name,
+                                                 FfmpegInput& out);
 
 // FFmpeg's text for an error code.
 std::string FfmpegErrorText(int code);

@@ -1,7 +1,6 @@
 #include "audio/PreviewPlayer.h"
 
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 #include "audio/ChipRendering.h"
@@ -15,11 +14,13 @@ constexpr std::chrono::milliseconds kStopHold{300};
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in.tellg();
+    if (!in || size < 0)
         return std::nullopt;
-    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
         return std::nullopt;
     return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include "audio/FakePreviewHost.h"
 #include "audio/PreviewTestSupport.h"
+#include "common/TestFiles.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ PlaylistPreview Silences(std::initializer_list<int> lengths)
 TEST(PreviewPlaylist, PlayIsRefusedUntilTenQuietTicks)
 {
     FakePreviewHost host;
-    PreviewPlayer player(host);
+    PreviewPlayer player(host, ProgramDir());
     for (int tick = 0; tick < PreviewPlayer::kIdleTicks - 1; ++tick)
         player.PlaybackTick();
     EXPECT_FALSE(player.PlayPlaylist({}));
@@ -36,7 +37,7 @@ TEST(PreviewPlaylist, PlayIsRefusedUntilTenQuietTicks)
 TEST(PreviewPlaylist, WithoutSelectedRowFillsTheBarAndTheNextTickEnablesEditing)
 {
     FakePreviewHost host;
-    PreviewPlayer player(host);
+    PreviewPlayer player(host, ProgramDir());
     TickUntilIdle(player);
     ASSERT_TRUE(player.PlayPlaylist({}));
     EXPECT_EQ(host.editing(), std::vector<bool>{false});
@@ -55,7 +56,7 @@ TEST(PreviewPlaylist, WithoutSelectedRowFillsTheBarAndTheNextTickEnablesEditing)
 TEST(PreviewPlaylist, SilencesAdvanceTheBarEvery120Ms)
 {
     FakePreviewHost host;
-    PreviewPlayer player(host);
+    PreviewPlayer player(host, ProgramDir());
     TickUntilIdle(player);
     ASSERT_TRUE(player.PlayPlaylist(Silences({250, 350})));
     EXPECT_EQ(player.IdleCounter(), PreviewPlayer::kIdleTicks);
@@ -71,7 +72,7 @@ TEST(PreviewPlaylist, SilencesAdvanceTheBarEvery120Ms)
 TEST(PreviewPlaylist, AZeroRemainingLengthGivesAnEmptyRange)
 {
     FakePreviewHost host;
-    PreviewPlayer player(host);
+    PreviewPlayer player(host, ProgramDir());
     TickUntilIdle(player);
     PlaylistPreview zero = Silences({0, 0});
     zero.remainingMs = 1;
@@ -83,7 +84,7 @@ TEST(PreviewPlaylist, AZeroRemainingLengthGivesAnEmptyRange)
 TEST(PreviewPlaylist, StopDuringASilenceEndsTheWorkerWithoutFinishing)
 {
     FakePreviewHost host;
-    PreviewPlayer player(host);
+    PreviewPlayer player(host, ProgramDir());
     TickUntilIdle(player);
     ASSERT_TRUE(player.PlayPlaylist(Silences({5000, 100})));
     std::this_thread::sleep_for(50ms);
@@ -103,7 +104,7 @@ TEST(PreviewPlaylist, EndingThePlayerEndsAWaitAtOnce)
     FakePreviewHost host;
     const auto before = std::chrono::steady_clock::now();
     {
-        PreviewPlayer player(host);
+        PreviewPlayer player(host, ProgramDir());
         TickUntilIdle(player);
         ASSERT_TRUE(player.PlayPlaylist(Silences({10000})));
         player.Stop();

@@ -1,0 +1,185 @@
+#include <fstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "audio/FakePreviewHost.h"
+#include "audio/PreviewTestSupport.h"
+#include "common/TestFiles.h"
+#include "common/TestSound.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+CSound SoundEntry(const std::string& path, int lengthMs)
+{
+    CSound sound;
+    sound.kind = CSound::kSoundFile;
+    sound.path = path;
+    sound.lengthMs = lengthMs;
+    return sound;
+}
+
+PlaylistPreview Playlist(std::vector<CSound> entries)
+{
+    PlaylistPreview playlist;
+    playlist.remainingMs = 0;
+    for (const CSound& e : entries)
+        playlist.remainingMs += e.lengthMs;
+    playlist.entries = std::move(entries);
+    return playlist;
+}
+
+class PreviewSound : public testing::Test {
+protected:
+    std::string Tone(const std::string& name, double seconds, int rate = 8000)
+    {
+        const std::string path = dir_.file(name);
+        WriteTestWav(path, rate, 1, 16, seconds);
+        return path;
+    }
+
+    ScratchDir dir_;
+    FakePreviewHost host_;
+    PreviewPlayer player_{host_, ProgramDir()};
+};
+
+}  // namespace
+
+TEST_F(PreviewSound, LibrarySoundSetsTheRangeFromItsLengthAndAdvancesWhilePlaying)
+{
+    const std::string path = Tone("tone.wav", 0.35);
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayLibrary(SoundEntry(path, 2500)));
+    ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
+    // The sound plays from memory: the file is no longer needed.
+    std::remove(path.c_str());
+    ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
+    const auto progress = host_.progress();
+    ASSERT_GE(progress.size(), 3u);
+    EXPECT_EQ(progress[0].second, 0);
+    EXPECT_EQ(progress[1], (std::pair{26, 0}));
+    // About one step per 100 ms of the 350 ms sound.
+    EXPECT_GE(progress.back().second, 3);
+    EXPECT_LE(progress.back().second, 5);
+    EXPECT_TRUE(host_.messages().empty());
+}
+
+TEST_F(PreviewSound, PlayIsIgnoredWhileASoundPlaysAndTenTicksAfter)
+{
+    const CSound entry = SoundEntry(Tone("tone.wav", 0.3), 300);
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayLibrary(entry));
+    ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
+    player_.PlaybackTick();
+    EXPECT_EQ(player_.IdleCounter(), 0);
+    EXPECT_FALSE(player_.PlayLibrary(entry));
+    EXPECT_FALSE(player_.PlayPlaylist(Playlist({entry})));
+    EXPECT_TRUE(host_.editing().empty());
+
+    ASSERT_TRUE(WaitUntil([&] { return !player_.IsPlaying(); }, 2s));
+    for (int tick = 1; tick < PreviewPlayer::kIdleTicks; ++tick) {
+        player_.PlaybackTick();
+        EXPECT_FALSE(player_.PlayLibrary(entry)) << "tick " << tick;
+    }
+    player_.PlaybackTick();
+    EXPECT_TRUE(player_.PlayLibrary(entry));
+}
+
+TEST_F(PreviewSound, NoSelectedSoundIsToldAndPlaysNothing)
+{
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayLibrary(std::nullopt));
+    ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
+    EXPECT_EQ(host_.messages(), std::vector<std::string>{"Pls select a sound to play"});
+    EXPECT_EQ(host_.lastProgress().second, 0);
+}
+
+TEST_F(PreviewSound, FilesThatCannotBePlayedPlayNothingAndKeepTheirSlots)
+{
+    const std::string garbage = dir_.file("garbage.wav");
+    WriteBytes(garbage, std::vector<uint8_t>(5000, 0x5a));
+    const std::string good = Tone("good.wav", 0.1);
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayPlaylist(Playlist({SoundEntry(garbage, 100), SoundEntry(dir_.file("missing.wav"), 100),
+                                               SoundEntry(good, 100)})));
+    bool heard = false;
+    ASSERT_TRUE(WaitUntil([&] {
+        heard = heard || player_.IsPlaying();
+        return player_.PlaylistFinished();
+    }));
+    EXPECT_TRUE(heard);
+    EXPECT_EQ(player_.LoadedFileCount(), 3);
+    EXPECT_TRUE(host_.messages().empty());
+}
+
+TEST_F(PreviewSound, TheSameFileTwiceInAPreviewIsLoadedOnce)
+{
+    const CSound a = SoundEntry(Tone("a.wav", 0.05), 50);
+    const CSound b = SoundEntry(Tone("b.wav", 0.05), 50);
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayPlaylist(Playlist({a, b, a, CSound::Silence(20), a})));
+    ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }));
+    EXPECT_EQ(player_.LoadedFileCount(), 2);
+
+    // The next Play starts a fresh queue.
+    ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayLibrary(b));
+    ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
+    EXPECT_EQ(player_.LoadedFileCount(), 1);
+}
+
+TEST_F(PreviewSound, StopDuringAPlaylistSoundSilencesItAndThePlaylistGoesOn)
+{
+    const CSound longSound = SoundEntry(Tone("long.wav", 3.0), 3000);
+    const CSound shortSound = SoundEntry(Tone("short.wav", 0.1), 100);
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayPlaylist(Playlist({longSound, shortSound, CSound::Silence(50)})));
+    ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
+    const auto before = std::chrono::steady_clock::now();
+    player_.Stop();
+    EXPECT_FALSE(player_.IsPlaying());
+    // The short sound started within the stop worker's time is silenced too,
+    // and the silence after it clears the stop request.
+    ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }, 3s));
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 2500ms);
+    EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true}));
+}
+
+TEST_F(PreviewSound, BackgroundMusicPlaysOnTheCurrentSetUp)
+{
+    const std::string a = Tone("a.wav", 0.2);
+    const std::string music = Tone("music.wav", 0.2);
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayPlaylist(Playlist({SoundEntry(a, 200)})));
+    ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }));
+    // On the window's thread, with no check of the counter and no reset.
+    player_.PlayFile(music);
+    EXPECT_TRUE(player_.IsPlaying());
+    EXPECT_EQ(player_.LoadedFileCount(), 2);
+}
+
+TEST_F(PreviewSound, PlayAsChipPlaysTheDecodedVoiceData)
+{
+    const CSound entry = SoundEntry(Tone("tone.wav", 0.4), 400);
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayLibraryAsChip(entry));
+    ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 5s));
+    ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
+    EXPECT_TRUE(host_.messages().empty());
+    EXPECT_EQ(host_.progress()[1], (std::pair{5, 0}));
+    EXPECT_GE(host_.lastProgress().second, 3);
+}
+
+TEST_F(PreviewSound, PlayAsChipWithoutTheConverterSaysSoAndPlaysNothing)
+{
+    ScratchDir emptyFolder;
+    PreviewPlayer player(host_, emptyFolder.path() + "/");
+    TickUntilIdle(player);
+    ASSERT_TRUE(player.PlayLibraryAsChip(SoundEntry(Tone("tone.wav", 0.4), 400)));
+    ASSERT_TRUE(RunTimerUntilWorkersEnd(player));
+    EXPECT_EQ(host_.messages(), std::vector<std::string>{"Load ChimeConverter Library Fail!"});
+    EXPECT_EQ(player.IdleCounter(), PreviewPlayer::kIdleTicks);
+}
