@@ -1,4 +1,4 @@
-// The dialogs need a QApplication for the whole test run.
+// Widget tests need a QApplication for the whole test run.
 
 #include <QApplication>
 

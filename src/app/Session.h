@@ -1,0 +1,154 @@
+#pragma once
+// The session: the open project and the window state that is not part of it,
+// with every user command as one method. It never shows anything itself; it
+// talks to the user only through the window port, so the desktop program,
+// the command-line tool and the tests drive the same commands.
+//
+// The commands are defined in one file per area: SessionProject.cpp (New,
+// Open, Save, Save As, Close, Exit), SessionBuild.cpp (Compile, external BIN,
+// conversion), SessionLibrary.cpp, SessionPlaylist.cpp,
+// SessionBackgroundMusic.cpp, SessionSetup.cpp (Options, keys, equations,
+// Mode menu), SessionTools.cpp (download tool, help, other edition).
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/WindowPort.h"
+#include "audio/PreviewHost.h"
+#include "model/Project.h"
+
+class PreviewPlayer;
+
+class Session : private PreviewHost {
+public:
+    // `programFolder` ends with a separator and holds the converter, the
+    // support files and the outside programs.
+    Session(WindowPort& port, std::string programFolder);
+    // Stops any preview and waits for its workers before the session goes.
+    ~Session() override;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // --- State, as the views and the tests read it --------------------------
+    const Project& project() const { return project_; }
+    bool projectOpen() const { return projectOpen_; }
+    int currentEquation() const { return currentEquation_; }
+    const CSoundList& currentEquationList() const { return project_.content.equations[currentEquation_]; }
+    int flashSizeIndex() const { return flashSizeIndex_; }
+    // Whether a view's context-menu commands are offered.
+    bool commandsEnabled(View view) const;
+    bool backgroundMusicViewEnabled() const { return backgroundMusicViewEnabled_; }
+    const std::string& programFolder() const { return programFolder_; }
+    // The preview player, for the tests' look at its state.
+    PreviewPlayer& preview() { return *preview_; }
+
+    // --- Project life cycle --------------------------------------------------
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+    void Close();
+    // Saves the open project; true when the program may end (a failed save
+    // was reported and keeps the window open).
+    bool Exit();
+
+    // --- Main window ---------------------------------------------------------
+    // "+" and "-" beside "Equation No.".
+    void NextEquation();
+    void PreviousEquation();
+    // A new choice in "Equation No." (0 to 219).
+    void SelectEquation(int number);
+    // A new choice in "Flash :" (0 is "64M" .. 5 is "2M").
+    void SelectFlashSize(int index);
+    // The window's 30 ms timer.
+    void Tick();
+
+    // --- Compile and conversion ---------------------------------------------
+    void Compile();
+    void LoadExternalBin();
+    void ConvertToWav();
+
+    // --- Sound library -------------------------------------------------------
+    void LoadLibrarySounds();
+    void DeleteLibrarySound();
+    void EmptyLibrary();
+    void PlayLibrarySound();
+    void PlayLibrarySoundAsChip();
+    // Escape in the library or the playlist view.
+    void StopPreview();
+
+    // --- Playlist of the current equation -----------------------------------
+    void InsertSound();
+    void InsertSilence(int lengthMs);
+    void InsertUserSilence();
+    // Double-click on library row `libraryRow`, or its drop on the playlist.
+    void AppendSound(int libraryRow);
+    // Double-click on playlist row `row`.
+    void ReplaceEntry(int row);
+    // A playlist row dragged from `from` and dropped on `to`.
+    void MoveEntry(int from, int to);
+    void DeleteEntry();
+    void EmptyEquation();
+    void PlayEquation();
+
+    // --- Background music ----------------------------------------------------
+    void LoadBackgroundMusic();
+    void EmptyBackgroundMusic();
+    void PlayBackgroundMusic();
+
+    // --- Setup ---------------------------------------------------------------
+    void Options();
+    void KeySetup();
+    void EquationSetup();
+    // A Mode menu item: sets only the control mode and the check mark.
+    void SetControlMode(int controlMode);
+
+    // --- Outside programs ----------------------------------------------------
+    void DownloadData();
+    void HelpContent();
+    // Saves the open project and starts the other-language edition; true when
+    // the program may end.
+    bool SwitchToOtherEdition();
+
+private:
+    // PreviewHost: the workers' calls reach the window through the port.
+    void ShowPreviewProgress(int upper, int position) override;
+    void ShowPreviewMessage(const UserMessage& message) override;
+    void EnablePreviewEditing(bool on) override;
+
+    // Enables or greys the project commands and sets the views'
+    // commands-enabled flags.
+    void EnableEditing(bool on);
+    // The library view's rebuild: the background-music view's enabling in
+    // One Line and Three Line mode, then the flash usage.
+    void RebuildLibraryView();
+    void RebuildPlaylistView() { port_.RebuildView(View::Playlist); }
+    void RebuildAllViews();
+    void UpdateFlashUsage();
+    void SetBackgroundMusicViewEnabled(bool on);
+    // The view enabling of Options, New and Open: on in One Line and Three
+    // Line mode, off in every other.
+    void EnableBackgroundMusicForMode();
+    void ShowModeCheck();
+    // Writes the open project to its file; false (after a message) on failure.
+    bool SaveOpenProject();
+    // Back to no open project, lists emptied.
+    void ResetToNoProject();
+    // Empties every list and sets the records to the values of a fresh start.
+    void ResetContent(const ProjectContent& content);
+    void StopPlaylistPreview();
+
+    WindowPort& port_;
+    const std::string programFolder_;
+    Project project_;
+    bool projectOpen_ = false;
+    int currentEquation_ = 0;
+    int flashSizeIndex_;
+    bool libraryCommands_ = false;
+    bool playlistCommands_ = false;
+    bool backgroundMusicCommands_ = false;
+    bool backgroundMusicViewEnabled_ = false;
+    // Last: destroyed first, while everything its workers use still exists.
+    std::unique_ptr<PreviewPlayer> preview_;
+};

@@ -1,0 +1,176 @@
+#pragma once
+// A window port with scripted answers and a log of what the session asked of
+// the window, so that a whole command can be checked without a window.
+// Answers are queued per dialog; a dialog with no queued answer is
+// cancelled. Work that preview workers send to the window's thread waits,
+// as it would in the window's event queue, until the test runs it.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/WindowPort.h"
+
+class FakeWindowPort : public WindowPort {
+public:
+    // Scripted answers, taken from the front.
+    std::deque<bool> confirms;
+    std::deque<bool> replaceAnswers;
+    std::deque<std::optional<std::string>> files;
+    std::deque<std::optional<std::vector<std::string>>> fileLists;
+    std::deque<std::optional<int>> librarySounds;
+    std::deque<std::optional<int>> silenceLengths;
+    std::deque<std::optional<int>> samplingRates;
+    std::deque<std::optional<COptions>> options;
+    std::deque<std::optional<CKey>> keys;
+    std::deque<std::optional<CEquation>> equations;
+    std::map<View, int> selectedRows;  // -1 when not given
+
+    // What the session did to the window.
+    std::vector<UserMessage> messages;
+    std::vector<FileChoice> fileChoices;
+    std::vector<std::string> fileListFilters;
+    std::vector<int> samplingRateOffers;       // highest rate of each Choose Sampling Rate
+    std::vector<int> silenceDialogSizes;       // equation size given to each Add Silence
+    std::vector<std::string> replaceQuestions; // paths asked about
+    int confirmCount = 0;
+    std::vector<View> rebuilds;
+    std::vector<View> clears;
+    std::vector<std::pair<View, int>> removedRows;
+    std::vector<std::string> titles;
+    std::optional<bool> editingEnabled;
+    std::optional<int> shownEquation;
+    std::optional<bool> backgroundMusicViewEnabled;
+    std::optional<int> modeCheck;
+    std::optional<std::pair<std::string, std::string>> flashUsage;
+    int flashUsageUpdates = 0;
+    std::vector<std::pair<int, int>> progress;
+    std::vector<std::string> openedDocuments;
+
+    std::vector<std::string> messageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const UserMessage& m : messages)
+            texts.push_back(m.text);
+        return texts;
+    }
+    int rebuildCount(View view) const
+    {
+        int n = 0;
+        for (View v : rebuilds)
+            n += v == view;
+        return n;
+    }
+    void forgetLog()
+    {
+        messages.clear();
+        rebuilds.clear();
+        clears.clear();
+        removedRows.clear();
+        titles.clear();
+        flashUsageUpdates = 0;
+    }
+
+    void ShowMessage(const UserMessage& message) override { messages.push_back(message); }
+    bool Confirm() override
+    {
+        ++confirmCount;
+        return take(confirms).value_or(false);
+    }
+    bool ConfirmReplace(const std::string& path) override
+    {
+        replaceQuestions.push_back(path);
+        return take(replaceAnswers).value_or(false);
+    }
+    std::optional<std::string> ChooseFile(const FileChoice& choice) override
+    {
+        fileChoices.push_back(choice);
+        return take(files).value_or(std::nullopt);
+    }
+    std::optional<std::vector<std::string>> ChooseFiles(const std::string& filter) override
+    {
+        fileListFilters.push_back(filter);
+        return take(fileLists).value_or(std::nullopt);
+    }
+    std::optional<int> ChooseLibrarySound(const CSoundList&) override { return take(librarySounds).value_or(std::nullopt); }
+    std::optional<int> ChooseSilenceLength(int equationSize) override
+    {
+        silenceDialogSizes.push_back(equationSize);
+        return take(silenceLengths).value_or(std::nullopt);
+    }
+    std::optional<int> ChooseSamplingRate(int highestRate) override
+    {
+        samplingRateOffers.push_back(highestRate);
+        return take(samplingRates).value_or(std::nullopt);
+    }
+    std::optional<COptions> EditOptions(const COptions&) override { return take(options).value_or(std::nullopt); }
+    std::optional<CKey> EditKeys(const CKey&, int) override { return take(keys).value_or(std::nullopt); }
+    std::optional<CEquation> EditEquations(const CEquation&, int) override
+    {
+        return take(equations).value_or(std::nullopt);
+    }
+
+    int SelectedRow(View view) override
+    {
+        auto it = selectedRows.find(view);
+        return it == selectedRows.end() ? -1 : it->second;
+    }
+    // A rebuild leaves no row selected, as in the window.
+    void RebuildView(View view) override
+    {
+        rebuilds.push_back(view);
+        selectedRows.erase(view);
+    }
+    void ClearView(View view) override
+    {
+        clears.push_back(view);
+        selectedRows.erase(view);
+    }
+    void RemoveRow(View view, int row) override { removedRows.emplace_back(view, row); }
+
+    void SetTitle(const std::string& title) override { titles.push_back(title); }
+    void ShowEditingEnabled(bool on) override { editingEnabled = on; }
+    void ShowCurrentEquation(int number) override { shownEquation = number; }
+    void EnableBackgroundMusicView(bool on) override { backgroundMusicViewEnabled = on; }
+    void SetModeCheck(int controlMode) override { modeCheck = controlMode; }
+    void ShowFlashUsage(const std::string& total, const std::string& percent) override
+    {
+        flashUsage = {total, percent};
+        ++flashUsageUpdates;
+    }
+    void ShowProgress(int upper, int position) override { progress.emplace_back(upper, position); }
+    void OpenDocument(const std::string& path) override { openedDocuments.push_back(path); }
+    void RunOnWindowThread(std::function<void()> work) override
+    {
+        std::lock_guard lock(pendingMutex_);
+        pending_.push_back(std::move(work));
+    }
+    // The window's event loop: runs what the workers have sent so far.
+    void RunPendingWork()
+    {
+        std::vector<std::function<void()>> work;
+        {
+            std::lock_guard lock(pendingMutex_);
+            work.swap(pending_);
+        }
+        for (auto& w : work)
+            w();
+    }
+
+private:
+    std::mutex pendingMutex_;
+    std::vector<std::function<void()>> pending_;
+
+    template <typename T> static std::optional<T> take(std::deque<T>& queue)
+    {
+        if (queue.empty())
+            return std::nullopt;
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+};
