@@ -1,0 +1,643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>KR615B</name>
+    <message>
+        <source>KR615B DadezEvur V1.0</source>
+        <translation>KR615B DadezEvur V1.0 语音芯片工具</translation>
+    </message>
+    <message>
+        <source>%1 - KR615B DadezEvur V1.0</source>
+        <translation>%1 - KR615B DadezEvur V1.0 语音芯片工具</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>模式(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>操作(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>&amp;Tool</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>新建项目(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation>打开项目(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Project</source>
+        <translation>项目另存为(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Close Project</source>
+        <translation>关闭项目(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Load External BIN</source>
+        <translation>载入外部 BIN(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Convert MP3/WMA to WAV</source>
+        <translation>MP3/WMA 转换为 WAV(&amp;C)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Background Music</source>
+        <translation>背景音乐(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;MP3</source>
+        <translation>MP3(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>&amp;One Line</source>
+        <translation>一线(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Three Lines</source>
+        <translation>三线(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Parallel Port</source>
+        <translation>并口(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Matrix 3x8</source>
+        <translation>3x8 矩阵(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Compile (Save BIN)</source>
+        <translation>编译(保存 BIN)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Key Setup</source>
+        <translation>按键设置(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Equation Setup</source>
+        <translation>方程设置(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Download Data</source>
+        <translation>下载数据(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Chinese</source>
+        <translation>中文(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>英文(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Help Content</source>
+        <translation>帮助内容</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>打开项目</translation>
+    </message>
+    <message>
+        <source>Compile</source>
+        <translation>编译</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Download Data</source>
+        <translation>下载数据</translation>
+    </message>
+    <message>
+        <source>Equation No. :</source>
+        <translation>方程号：</translation>
+    </message>
+    <message>
+        <source>Flash :</source>
+        <translation>闪存：</translation>
+    </message>
+    <message>
+        <source>Sound Length</source>
+        <translation>声音长度</translation>
+    </message>
+    <message>
+        <source>Flash Used</source>
+        <translation>闪存用量</translation>
+    </message>
+    <message>
+        <source>%1 msec. total</source>
+        <translation>共 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>%1 % flash used</source>
+        <translation>已用闪存 %1 %</translation>
+    </message>
+    <message>
+        <source>About KR615B DadezEvur V1.0</source>
+        <translation>关于 KR615B DadezEvur V1.0</translation>
+    </message>
+    <message>
+        <source>Release date : %1-%2-%3</source>
+        <translation>发布日期：%1-%2-%3</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Wav/MP3/WMA</source>
+        <translation>Wav/MP3/WMA</translation>
+    </message>
+    <message>
+        <source>Sampling rate</source>
+        <translation>采样率</translation>
+    </message>
+    <message>
+        <source>Bit</source>
+        <translation>位数</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>SOUND</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>SILENCE</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 Bit</source>
+        <translation>%1 位</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>载入(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Empty</source>
+        <translation>清空(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>播放(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Play as &amp;Chip</source>
+        <translation>按芯片音质播放(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>插入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>WAV / MP3 / WMA</source>
+        <translation>WAV / MP3 / WMA</translation>
+    </message>
+    <message>
+        <source>&amp;10ms</source>
+        <translation>10 毫秒(&amp;1)</translation>
+    </message>
+    <message>
+        <source>&amp;20ms</source>
+        <translation>20 毫秒(&amp;2)</translation>
+    </message>
+    <message>
+        <source>&amp;50ms</source>
+        <translation>50 毫秒(&amp;5)</translation>
+    </message>
+    <message>
+        <source>100ms</source>
+        <translation>100 毫秒</translation>
+    </message>
+    <message>
+        <source>200ms</source>
+        <translation>200 毫秒</translation>
+    </message>
+    <message>
+        <source>300ms</source>
+        <translation>300 毫秒</translation>
+    </message>
+    <message>
+        <source>&amp;User Defined Silence</source>
+        <translation>自定义静音(&amp;U)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Confirm ?</source>
+        <translation>确认？</translation>
+    </message>
+    <message>
+        <source>Confirm Delete ?</source>
+        <translation>确认删除？</translation>
+    </message>
+    <message>
+        <source>Add Silence</source>
+        <translation>添加静音</translation>
+    </message>
+    <message>
+        <source>Input a silence time</source>
+        <translation>输入静音时长</translation>
+    </message>
+    <message>
+        <source>Out of range! (1 - 10)</source>
+        <translation>超出范围！(1 - 10)</translation>
+    </message>
+    <message>
+        <source>Out of range! (1 - 255)</source>
+        <translation>超出范围！(1 - 255)</translation>
+    </message>
+    <message>
+        <source>Playlist full!</source>
+        <translation>播放列表已满！</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Sound Library</source>
+        <translation>声音库</translation>
+    </message>
+    <message>
+        <source>Choose Sampling Rate</source>
+        <translation>选择采样率</translation>
+    </message>
+    <message>
+        <source>Control Mode :</source>
+        <translation>控制模式：</translation>
+    </message>
+    <message>
+        <source>Sound Output</source>
+        <translation>声音输出</translation>
+    </message>
+    <message>
+        <source>Busy Mode :</source>
+        <translation>忙信号电平：</translation>
+    </message>
+    <message>
+        <source>External Mode</source>
+        <translation>外部模式</translation>
+    </message>
+    <message>
+        <source>Pull High Resistor</source>
+        <translation>上拉电阻</translation>
+    </message>
+    <message>
+        <source>BackGround Music</source>
+        <translation>背景音乐</translation>
+    </message>
+    <message>
+        <source>DAC</source>
+        <translation>DAC</translation>
+    </message>
+    <message>
+        <source>PWM</source>
+        <translation>PWM</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>One Line Mode</source>
+        <translation>一线模式</translation>
+    </message>
+    <message>
+        <source>Three Line Mode</source>
+        <translation>三线模式</translation>
+    </message>
+    <message>
+        <source>MP3 Mode</source>
+        <translation>MP3 模式</translation>
+    </message>
+    <message>
+        <source>3 x 8 Matrix Mode</source>
+        <translation>3 x 8 矩阵模式</translation>
+    </message>
+    <message>
+        <source>Parallel port mode</source>
+        <translation>并口模式</translation>
+    </message>
+    <message>
+        <source>Extended Mode</source>
+        <translation>扩展模式</translation>
+    </message>
+    <message>
+        <source>Key Mode</source>
+        <translation>按键模式</translation>
+    </message>
+    <message>
+        <source>Pls select a key mode</source>
+        <translation>请选择按键模式</translation>
+    </message>
+    <message>
+        <source>Pls select a sound mode</source>
+        <translation>请选择声音输出方式</translation>
+    </message>
+    <message>
+        <source>Pls select a busy mode</source>
+        <translation>请选择忙信号电平</translation>
+    </message>
+    <message>
+        <source>Key Setup</source>
+        <translation>按键设置</translation>
+    </message>
+    <message>
+        <source>Equation Setup</source>
+        <translation>方程设置</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>Input Range : 0 - 219</source>
+        <translation>输入范围：0 - 219</translation>
+    </message>
+    <message>
+        <source>No Function</source>
+        <translation>无功能</translation>
+    </message>
+    <message>
+        <source>Edge retrigger</source>
+        <translation>边沿触发可重触发</translation>
+    </message>
+    <message>
+        <source>Edge no retrigger</source>
+        <translation>边沿触发不可重触发</translation>
+    </message>
+    <message>
+        <source>level hold loop</source>
+        <translation>电平保持循环</translation>
+    </message>
+    <message>
+        <source>level loop</source>
+        <translation>电平循环</translation>
+    </message>
+    <message>
+        <source>level unloop</source>
+        <translation>电平不循环</translation>
+    </message>
+    <message>
+        <source>next loop</source>
+        <translation>下一曲循环</translation>
+    </message>
+    <message>
+        <source>next unloop</source>
+        <translation>下一曲不循环</translation>
+    </message>
+    <message>
+        <source>prev loop</source>
+        <translation>上一曲循环</translation>
+    </message>
+    <message>
+        <source>prev unloop</source>
+        <translation>上一曲不循环</translation>
+    </message>
+    <message>
+        <source>on/off</source>
+        <translation>开/关</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>VOL +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Vol -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Wrong operation</source>
+        <translation>错误操作</translation>
+    </message>
+    <message>
+        <source>Close Project</source>
+        <translation>项目已关闭</translation>
+    </message>
+    <message>
+        <source>Sound Library full!</source>
+        <translation>声音库已满！</translation>
+    </message>
+    <message>
+        <source>Try add fewer files!</source>
+        <translation>请少选一些文件！</translation>
+    </message>
+    <message>
+        <source>Sound file loaded already!</source>
+        <translation>声音文件已载入！</translation>
+    </message>
+    <message>
+        <source>Incompatible sampling rate, pls change it in main menu before loading into the project!</source>
+        <translation>采样率不兼容，请先在主菜单中转换后再载入项目！</translation>
+    </message>
+    <message>
+        <source>Empty sound library</source>
+        <translation>声音库已清空</translation>
+    </message>
+    <message>
+        <source>Empty playlist</source>
+        <translation>播放列表已清空</translation>
+    </message>
+    <message>
+        <source>Full, cannot insert more!</source>
+        <translation>已满，不能再插入！</translation>
+    </message>
+    <message>
+        <source>Full, cannot Insert More!</source>
+        <translation>已满，不能再插入！</translation>
+    </message>
+    <message>
+        <source>Pls select a sound to play</source>
+        <translation>请选择要播放的声音</translation>
+    </message>
+    <message>
+        <source>Cannot save to the source file!</source>
+        <translation>不能保存到源文件！</translation>
+    </message>
+    <message>
+        <source>MP3/WMA to WAV Convert OK!</source>
+        <translation>MP3/WMA 转换为 WAV 成功！</translation>
+    </message>
+    <message>
+        <source>BIN File Saved!</source>
+        <translation>BIN 文件已保存！</translation>
+    </message>
+    <message>
+        <source>Size: %1 bytes</source>
+        <translation>大小：%1 字节</translation>
+    </message>
+    <message>
+        <source>Bin File don't fit in flash! Pls select %1M flash</source>
+        <translation>BIN 文件超出闪存容量！请选择 %1M 闪存</translation>
+    </message>
+    <message>
+        <source>Bin File don't dit in flash</source>
+        <translation>BIN 文件超出闪存容量</translation>
+    </message>
+    <message>
+        <source>Pls load a external bin file!</source>
+        <translation>请载入外部 BIN 文件！</translation>
+    </message>
+    <message>
+        <source>External bin too small!</source>
+        <translation>外部 BIN 文件太小！</translation>
+    </message>
+    <message>
+        <source>Load ChimeConverter Library Fail!</source>
+        <translation>载入语音转换库失败！</translation>
+    </message>
+    <message>
+        <source>Fail!</source>
+        <translation>失败！</translation>
+    </message>
+    <message>
+        <source>Equation %1 is too long for its slot and was cut</source>
+        <translation>方程 %1 超出其存储区长度，已被截断</translation>
+    </message>
+</context>
+</TS>
