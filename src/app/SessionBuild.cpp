@@ -21,7 +21,7 @@ void Session::Compile()
     if (!projectOpen_)
         return;
     const ProjectContent& c = project_.content;
-    port_.ShowProgress(1, 0);
+    port_.ShowProgress(1, 0);  // an empty bar until the first conversion is done
     const CompileResult result =
         CompileBin({c.options, c.key, c.equation, c.library, c.equations, flashMegabits(), project_.projectFilePath,
                     programFolder_},
@@ -34,7 +34,10 @@ void Session::LoadExternalBin()
 {
     if (!projectOpen_)
         return;
-    if (std::optional<std::string> path = port_.ChooseFile({FileChoice::Kind::Open, "BIN Files(*.bin)|*.bin||", {}, {}}))
+    const std::optional<std::string> path =
+        port_.ChooseFile({FileChoice::Kind::Open, "BIN Files(*.bin)|*.bin||", {}, {}});
+    // Neither read nor checked here: the compile does that.
+    if (path)
         project_.content.options.externalBinPath = *path;
 }
 

@@ -4,17 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-
+#include "app/FakeWindowPort.h"
 #include "app/Session.h"
 #include "common/TestFiles.h"
-#include "support/Paths.h"
-#include "app/FakeWindowPort.h"
 
 class ProjectSessionTest : public ::testing::Test {
 protected:
-    // Creates the project NAME.winproj in the scratch folder through New and
-    // returns its project file.
+    // Makes NAME.winproj in the scratch folder through New; its project file.
     std::string NewProject(const std::string& name = "X")
     {
         port.files.push_back(dir.file(name + ".winproj"));
@@ -22,7 +18,7 @@ protected:
         return dir.file(name + ".winproj/" + name + ".winproj");
     }
 
-    // Writes `content` as the project file NAME.winproj and opens it.
+    // Writes `content` as the project file `name` and opens it.
     std::string OpenProject(const ProjectContent& content, const std::string& name = "O.winproj")
     {
         const std::string path = dir.file(name);
@@ -30,17 +26,6 @@ protected:
         port.files.push_back(path);
         session.Open();
         return path;
-    }
-
-    static CSound Sound(const std::string& name, int rate)
-    {
-        CSound s;
-        s.kind = CSound::kSoundFile;
-        s.name = name;
-        s.path = "/elsewhere/" + name;
-        s.sampleRate = rate;
-        s.lengthMs = 1000;
-        return s;
     }
 
     ScratchDir dir;
