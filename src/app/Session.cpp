@@ -46,10 +46,15 @@ void Session::EnableEditing(bool on)
     port_.ShowEditingEnabled(enabled);
 }
 
+int Session::flashMegabits() const
+{
+    // SelectFlashSize takes only indexes of the list.
+    return *FlashMegabitsAt(flashSizeIndex_);
+}
+
 void Session::UpdateFlashUsage()
 {
-    const FlashUsageTexts texts =
-        ComputeFlashUsage(project_.content.library, FlashMegabitsAt(flashSizeIndex_).value_or(32));
+    const FlashUsageTexts texts = ComputeFlashUsage(project_.content.library, flashMegabits());
     port_.ShowFlashUsage(texts.total, texts.percent);
 }
 

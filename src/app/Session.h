@@ -36,6 +36,8 @@ public:
     int currentEquation() const { return currentEquation_; }
     const CSoundList& currentEquationList() const { return project_.content.equations[currentEquation_]; }
     int flashSizeIndex() const { return flashSizeIndex_; }
+    // Megabits of the "Flash :" selection.
+    int flashMegabits() const;
     // Whether a view's context-menu commands are offered.
     bool commandsEnabled(View view) const;
     bool backgroundMusicViewEnabled() const { return backgroundMusicViewEnabled_; }
@@ -133,10 +135,14 @@ private:
     void ShowModeCheck();
     // Writes the open project to its file; false (after a message) on failure.
     bool SaveOpenProject();
-    // Back to no open project, lists emptied.
+    // Back to no open project: title, lists emptied, editing off, views
+    // cleared. The records keep their values.
     void ResetToNoProject();
-    // Empties every list and sets the records to the values of a fresh start.
+    // Replaces every list and record with `content` and shows equation 0.
     void ResetContent(const ProjectContent& content);
+    // Makes a project that was read or written whole the open one, with its
+    // title, enabling, Mode mark and views.
+    void TakeProject(const Project& project);
     void StopPlaylistPreview();
 
     WindowPort& port_;

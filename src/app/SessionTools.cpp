@@ -1,7 +1,40 @@
-// Placeholder until this area's commands are built.
+// The commands that hand work to outside programs: the download tool, the
+// help viewer and the other-language edition.
 
 #include "app/Session.h"
 
-void Session::DownloadData() {}
-void Session::HelpContent() {}
-bool Session::SwitchToOtherEdition() { return true; }
+#include "app/OutsidePrograms.h"
+#include "support/ProgramStart.h"
+
+namespace {
+
+bool Start(const ProgramLaunch& launch)
+{
+    return StartProgramDetached(launch.program, launch.arguments);
+}
+
+}  // namespace
+
+void Session::DownloadData()
+{
+    // A tool that cannot be started leaves the program as it was.
+    Start(DownloadToolLaunch(programFolder_, project_.projectFilePath));
+}
+
+void Session::HelpContent()
+{
+    port_.OpenDocument(HelpFilePath(programFolder_));
+}
+
+bool Session::SwitchToOtherEdition()
+{
+    // Leaving this edition must not lose the open project.
+    if (!Exit())
+        return false;
+    const ProgramLaunch launch = OtherEditionLaunch(programFolder_);
+    if (!Start(launch)) {
+        port_.ShowMessage({"Cannot start " + launch.program + ".", Caption::Product, MessageIcon::Error});
+        return false;
+    }
+    return true;
+}

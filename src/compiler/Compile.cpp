@@ -256,7 +256,7 @@ CompileResult Compiler::run()
                                     Caption::Product, MessageIcon::Error});
         return result_;
     }
-    binPath_ = in_.projectFilePath + ".bin";
+    binPath_ = BinPathFor(in_.projectFilePath);
     bin_.setFileName(ToQtPath(binPath_));
     if (!bin_.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
         fileError("create", binPath_, bin_);

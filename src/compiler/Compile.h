@@ -12,6 +12,12 @@
 #include "model/Sound.h"
 #include "support/UserMessage.h"
 
+// The BIN that compiling the project file `projectFilePath` writes.
+inline std::string BinPathFor(const std::string& projectFilePath)
+{
+    return projectFilePath + ".bin";
+}
+
 struct CompileInputs {
     const COptions& options;
     const CKey& key;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 std::string JoinPath(std::string_view folder, std::string_view name)
 {
@@ -43,4 +44,11 @@ bool IsPlainFileName(std::string_view name)
 std::string ProgramFolder()
 {
     return FromQtPath(QCoreApplication::applicationDirPath()) + kPathSeparator;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    // Compares canonical paths when the files exist, cleaned absolute ones
+    // otherwise.
+    return QFileInfo(ToQtPath(a)) == QFileInfo(ToQtPath(b));
 }

@@ -30,3 +30,7 @@ bool IsPlainFileName(std::string_view name);
 // converter and the support files are looked up. Needs the application
 // object to exist.
 std::string ProgramFolder();
+
+// Whether two paths name the same file, also when they differ by links or
+// by "." and ".." components.
+bool IsSameFile(const std::string& a, const std::string& b);

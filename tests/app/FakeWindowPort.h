@@ -167,10 +167,13 @@ private:
 
     template <typename T> static std::optional<T> take(std::deque<T>& queue)
     {
-        if (queue.empty())
-            return std::nullopt;
-        T value = std::move(queue.front());
-        queue.pop_front();
+        // Built in place: GCC takes a moved-from optional<vector> for
+        // uninitialised.
+        std::optional<T> value;
+        if (!queue.empty()) {
+            value.emplace(std::move(queue.front()));
+            queue.pop_front();
+        }
         return value;
     }
 };

@@ -1,0 +1,30 @@
+#include "app/OutsidePrograms.h"
+#include "app/ProjectSessionFixture.h"
+
+TEST(OutsidePrograms, DownloadToolIsGivenTheCompiledBinOrNothing)
+{
+    const ProgramLaunch tool = DownloadToolLaunch("/opt/kr/", "/P/a b.winproj/a b.winproj");
+    EXPECT_EQ(tool.program, "/opt/kr/Quick_Loader/Quick.Loader.A3");
+    EXPECT_EQ(tool.arguments, std::vector<std::string>{"/P/a b.winproj/a b.winproj.bin"});
+    EXPECT_TRUE(DownloadToolLaunch("/opt/kr/", "").arguments.empty());
+    EXPECT_EQ(OtherEditionLaunch("/opt/kr/").program, "/opt/kr/KR_App_SC");
+    EXPECT_EQ(HelpFilePath("/opt/kr/"), "/opt/kr/help.html");
+}
+
+TEST_F(ProjectSessionTest, OtherEditionSavesFirstAndStaysWhenItCannotStart)
+{
+    Session here(port, dir.path() + "/");  // a program folder without it
+    port.files.push_back(dir.file("X.winproj"));
+    here.New();
+    CKey keys;
+    keys.keyFunction[0] = kNoFunction;
+    port.keys.push_back(keys);
+    here.KeySetup();
+
+    EXPECT_FALSE(here.SwitchToOtherEdition());
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_NE(port.messages[0].text.find("KR_App_SC"), std::string::npos);
+    ProjectContent saved;
+    ASSERT_FALSE(ReadProjectFile(dir.file("X.winproj/X.winproj"), saved));
+    EXPECT_EQ(saved.key, keys);
+}
