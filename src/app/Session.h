@@ -52,6 +52,9 @@ public:
     // Saves the open project; true when the program may end (a failed save
     // was reported and keeps the window open).
     bool Exit();
+    // Makes `project`, already read from its file, the open project as Open
+    // does once it has read it: title, editing, Mode check, views.
+    void Adopt(Project project);
 
     // --- Main window ---------------------------------------------------------
     // "+" and "-" beside "Equation No.".
@@ -124,6 +127,8 @@ private:
     // One Line and Three Line mode, then the flash usage.
     void RebuildLibraryView();
     void RebuildPlaylistView() { port_.RebuildView(View::Playlist); }
+    // After a playlist dialog, whatever its answer.
+    void RebuildPlaylistAndLibraryViews();
     void RebuildAllViews();
     void UpdateFlashUsage();
     void SetBackgroundMusicViewEnabled(bool on);
@@ -138,6 +143,7 @@ private:
     // Empties every list and sets the records to the values of a fresh start.
     void ResetContent(const ProjectContent& content);
     void StopPlaylistPreview();
+    CSoundList& editedEquation() { return project_.content.equations[currentEquation_]; }
 
     WindowPort& port_;
     const std::string programFolder_;
