@@ -20,8 +20,9 @@ std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile
 {
     if (NameLoaded(library, file.name))
         return UserMessage{"Sound file loaded already!"};
-    const UserMessage wrongRate{"Incompatible sampling rate, pls change it in main menu before loading into the project!",
-                                Caption::ApplicationName};
+    const UserMessage wrongRate{
+        "Incompatible sampling rate, pls change it in main menu before loading into the project!",
+        Caption::ApplicationName};
     if (file.extension != "wav")
         return wrongRate;
     AudioInfo info;

@@ -169,7 +169,9 @@ private:
     {
         if (queue.empty())
             return std::nullopt;
-        T value = std::move(queue.front());
+        // Built in place: GCC's -O2 flow analysis otherwise takes a moved
+        // std::optional<std::vector> for uninitialised.
+        std::optional<T> value(std::in_place, std::move(queue.front()));
         queue.pop_front();
         return value;
     }
