@@ -54,6 +54,9 @@ public:
     // Saves the open project; true when the program may end (a failed save
     // was reported and keeps the window open).
     bool Exit();
+    // Makes `project`, already read from its file, the open project as Open
+    // does once it has read it: title, editing, Mode check, views.
+    void Adopt(Project project);
 
     // --- Main window ---------------------------------------------------------
     // "+" and "-" beside "Equation No.".
@@ -126,6 +129,8 @@ private:
     // One Line and Three Line mode, then the flash usage.
     void RebuildLibraryView();
     void RebuildPlaylistView() { port_.RebuildView(View::Playlist); }
+    // After a playlist dialog, whatever its answer.
+    void RebuildPlaylistAndLibraryViews();
     void RebuildAllViews();
     void UpdateFlashUsage();
     void SetBackgroundMusicViewEnabled(bool on);
@@ -144,6 +149,7 @@ private:
     // title, enabling, Mode mark and views.
     void TakeProject(const Project& project);
     void StopPlaylistPreview();
+    CSoundList& editedEquation() { return project_.content.equations[currentEquation_]; }
 
     WindowPort& port_;
     const std::string programFolder_;

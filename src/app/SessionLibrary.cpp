@@ -1,10 +1,122 @@
-// Placeholder until this area's commands are built.
+// The sound library's commands: Load, Delete, Empty, Play and Stop.
 
 #include "app/Session.h"
 
-void Session::LoadLibrarySounds() {}
-void Session::DeleteLibrarySound() {}
-void Session::EmptyLibrary() {}
-void Session::PlayLibrarySound() {}
-void Session::PlayLibrarySoundAsChip() {}
-void Session::StopPreview() {}
+#include "app/LibraryRemoval.h"
+#include "app/LoadSelection.h"
+#include "app/SoundIntake.h"
+#include "audio/AudioInfo.h"
+#include "audio/PreviewPlayer.h"
+#include "support/FileCopier.h"
+#include "support/Paths.h"
+
+namespace {
+
+constexpr const char* kLibraryFull = "Sound Library full!";
+
+// Why `file` may not join the library, or nothing when it may. Only WAV files
+// at one of the chip's rates are taken; other sounds are converted first.
+std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile& file)
+{
+    if (NameLoaded(library, file.name))
+        return UserMessage{"Sound file loaded already!"};
+    const UserMessage wrongRate{
+        "Incompatible sampling rate, pls change it in main menu before loading into the project!",
+        Caption::ApplicationName};
+    if (file.extension != "wav")
+        return wrongRate;
+    AudioInfo info;
+    if (std::optional<std::string> error = ProbeAudioFile(file.sourcePath, info))
+        return UserMessage{std::move(*error), Caption::ApplicationName};
+    if (!IsAcceptedRate(info.sampleRate))
+        return wrongRate;
+    return std::nullopt;
+}
+
+}  // namespace
+
+void Session::LoadLibrarySounds()
+{
+    if (!projectOpen_)
+        return;
+    CSoundList& library = project_.content.library;
+    if (library.count() >= kMaxLibrarySounds) {
+        port_.ShowMessage({kLibraryFull});
+        return;
+    }
+    const std::optional<std::vector<std::string>> chosen = port_.ChooseFiles(kSoundFileFilter);
+    if (!chosen)
+        return;
+    if (!SelectionFitsLoad(*chosen)) {
+        port_.ShowMessage({"Try add fewer files!"});
+        return;
+    }
+    for (const LoadFile& file : LoadFileTable(*chosen)) {
+        if (std::optional<UserMessage> refusal = LoadRefusal(library, file)) {
+            port_.ShowMessage(*refusal);
+            return;
+        }
+        CFileCopier copier;
+        if (!copier.Copy(file.sourcePath, project_.soundFolderPath)) {
+            port_.ShowMessage({copier.errorText, Caption::Error, MessageIcon::Error});
+            return;
+        }
+        // The copy stays in the sound folder; a later load of the same name
+        // goes beside it under a "Copy of" name.
+        if (library.count() >= kMaxLibrarySounds) {
+            port_.ShowMessage({kLibraryFull});
+            return;
+        }
+        // The entry describes the file actually written, which is not the
+        // chosen name when the folder held that name already.
+        const std::string& written = copier.lastFileWritten;
+        library.append(MakeSoundRecord(written, FileNamePart(written)));
+        RebuildLibraryView();
+    }
+}
+
+void Session::DeleteLibrarySound()
+{
+    if (!port_.Confirm())
+        return;
+    const int row = port_.SelectedRow(View::Library);
+    if (!project_.content.library.at(row))
+        return;
+    port_.RemoveRow(View::Library, row);
+    const RemovalResult result = DeleteLibraryEntry(project_, row);
+    RebuildLibraryView();
+    RebuildPlaylistView();
+    for (const UserMessage& message : result.messages)
+        port_.ShowMessage(message);
+}
+
+void Session::EmptyLibrary()
+{
+    if (!port_.Confirm())
+        return;
+    const RemovalResult result = ::EmptyLibrary(project_);
+    if (result.changed) {
+        port_.ClearView(View::Library);
+        port_.ClearView(View::Playlist);
+        UpdateFlashUsage();
+    }
+    for (const UserMessage& message : result.messages)
+        port_.ShowMessage(message);
+    if (result.changed)
+        port_.ShowMessage({"Empty sound library"});
+}
+
+void Session::PlayLibrarySound()
+{
+    preview_->PlayLibrary(project_.content.library.at(port_.SelectedRow(View::Library)));
+}
+
+void Session::PlayLibrarySoundAsChip()
+{
+    preview_->PlayLibraryAsChip(project_.content.library.at(port_.SelectedRow(View::Library)));
+}
+
+void Session::StopPreview()
+{
+    preview_->Stop();
+}

@@ -200,8 +200,10 @@ void CFileCopier::CopyOneFile(const std::string& source, std::string destination
     }
     std::error_code error;
     const auto options = overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
-    if (fs::copy_file(source, destination, options, error))
+    if (fs::copy_file(source, destination, options, error)) {
+        lastFileWritten = destination;
         return;
+    }
     // A copy that broke off midway leaves no partial file under the new
     // name; a file that was there already is never removed.
     if (!overwrite && error != std::errc::file_exists) {

@@ -14,6 +14,7 @@ public:
     int32_t errorCode = 0;               // the platform's code of the last failure; 0 for the copier's own
     bool overwrite = false;              // replace existing files instead of choosing a free name
     int32_t depthLimit = -1;             // folder levels a folder copy may still descend; -1 = no limit
+    std::string lastFileWritten;         // the last file a copy wrote, under the name it got
 
     // Copies `source` (a file or folder) to `destination` (a file or
     // folder). True when the copy was made or was not needed; never throws.

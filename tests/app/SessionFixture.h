@@ -1,0 +1,60 @@
+#pragma once
+// A session on a new project in a scratch folder, driven through the scripted
+// port. Tests shape the project's content with Reopen.
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "app/FakeWindowPort.h"
+#include "app/Session.h"
+#include "common/TestFiles.h"
+#include "common/TestSound.h"
+#include "support/Paths.h"
+
+class SessionFixture : public testing::Test {
+protected:
+    SessionFixture()
+    {
+        Project project;
+        if (CreateNewProject(dir_.path(), "P.winproj", 0, project))
+            throw std::runtime_error("cannot create the test project");
+        session_.Adopt(std::move(project));
+        port_.forgetLog();
+    }
+
+    // The open project again, changed by `edit`, with a fresh log.
+    void Reopen(const std::function<void(ProjectContent&)>& edit)
+    {
+        Project project = session_.project();
+        edit(project.content);
+        session_.Adopt(std::move(project));
+        port_.forgetLog();
+    }
+
+    const ProjectContent& content() const { return session_.project().content; }
+    std::string soundFile(const std::string& name) const { return JoinPath(session_.project().soundFolderPath, name); }
+
+    // A library entry; its file in the sound folder is written when asked.
+    CSound Entry(const std::string& name, bool writeFile = false) const
+    {
+        CSound sound;
+        sound.kind = CSound::kSoundFile;
+        sound.name = name;
+        sound.path = soundFile(name);
+        if (writeFile)
+            WriteTestWav(sound.path, 8000, 1, 16, 0.3);
+        return sound;
+    }
+
+    // A short WAV outside the project, as the user chooses it.
+    std::string Wav(const std::string& name, int rate = 8000) const
+    {
+        WriteTestWav(dir_.file(name), rate, 1, 16, 0.05);
+        return dir_.file(name);
+    }
+
+    ScratchDir dir_;
+    FakeWindowPort port_;
+    Session session_{port_, ProgramDir()};
+};

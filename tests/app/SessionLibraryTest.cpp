@@ -1,0 +1,123 @@
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/SessionFixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+bool Exists(const std::string& path)
+{
+    return QFileInfo::exists(ToQtPath(path));
+}
+
+Strings Names(const CSoundList& list)
+{
+    Strings names;
+    for (const CSound& s : list)
+        names.push_back(s.name);
+    return names;
+}
+
+using SessionLibrary = SessionFixture;
+
+TEST_F(SessionLibrary, TheLastFreePlaceTakesOneFileThenTheLibraryIsFull)
+{
+    Reopen([&](ProjectContent& c) {
+        for (int i = 0; i < 509; ++i)
+            c.library.append(Entry(std::to_string(i) + ".wav"));
+    });
+    port_.fileLists.push_back(Strings{Wav("a.wav"), Wav("b.wav"), Wav("c.wav")});
+    session_.LoadLibrarySounds();
+    EXPECT_EQ(content().library.at(509)->name, "a.wav");
+    EXPECT_TRUE(Exists(soundFile("b.wav")));  // copied, then refused
+    EXPECT_FALSE(Exists(soundFile("c.wav")));
+    // Full: refused before the dialog opens.
+    session_.LoadLibrarySounds();
+    EXPECT_EQ(port_.messageTexts(), (Strings{"Sound Library full!", "Sound Library full!"}));
+    EXPECT_EQ(content().library.count(), 510);
+    EXPECT_EQ(port_.fileListFilters.size(), 1u);
+}
+
+TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
+{
+    const std::string wrongRate =
+        "Incompatible sampling rate, pls change it in main menu before loading into the project!";
+    for (const auto& [third, rate, message] : std::vector<std::tuple<std::string, int, std::string>>{
+             {"old.wav", 8000, "Sound file loaded already!"},
+             {"x.WAV", 8000, wrongRate},
+             {"x.wav", 44100, wrongRate},
+         }) {
+        Reopen([&](ProjectContent& c) {
+            c.library.removeAll();
+            c.library.append(Entry("old.wav"));
+        });
+        QDir(ToQtPath(soundFile(""))).removeRecursively();
+        QDir().mkpath(ToQtPath(soundFile("")));
+        // Names differ by letter case only: both load.
+        port_.fileLists.push_back(Strings{Wav("lo.wav", 4000), Wav("OLD.wav", 22000), Wav(third, rate), Wav("z.wav")});
+        session_.LoadLibrarySounds();
+        EXPECT_EQ(port_.messageTexts(), Strings{message}) << third;
+        EXPECT_EQ(port_.messages[0].caption, message == wrongRate ? Caption::ApplicationName : Caption::Product);
+        EXPECT_EQ(Names(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
+        EXPECT_FALSE(Exists(soundFile("z.wav"))) << third;
+    }
+}
+
+TEST_F(SessionLibrary, ATakenFileNameGivesAnEntryForTheCopyActuallyWritten)
+{
+    WriteBytes(soundFile("x.wav"), {1, 2, 3});
+    port_.fileLists.push_back(Strings{Wav("x.wav")});
+    session_.LoadLibrarySounds();
+    const CSound entry = *content().library.at(0);
+    EXPECT_EQ(entry.name, "Copy of x.wav");
+    EXPECT_EQ(entry.path, soundFile("Copy of x.wav"));
+    EXPECT_EQ(ReadBytes(entry.path), ReadBytes(dir_.file("x.wav")));
+    EXPECT_EQ(ReadBytes(soundFile("x.wav")), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+TEST_F(SessionLibrary, AFailedCopyIsReportedAndAddsNothing)
+{
+    QDir(ToQtPath(soundFile(""))).removeRecursively();
+    port_.fileLists.push_back(Strings{Wav("a.wav"), Wav("b.wav")});
+    session_.LoadLibrarySounds();
+    ASSERT_EQ(port_.messages.size(), 1u);
+    EXPECT_EQ(port_.messages[0].caption, Caption::Error);
+    EXPECT_EQ(port_.messages[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(content().library.empty());
+}
+
+TEST_F(SessionLibrary, DeleteAndEmptyTakeTheCopiesButNeverAFileOutsideTheFolder)
+{
+    const std::string outside = dir_.file("outside.wav");
+    WriteBytes(outside, {1});
+    Reopen([&](ProjectContent& c) {
+        for (const char* name : {"a.wav", "b.wav"})
+            c.library.append(Entry(name, true));
+        c.library.append(Entry("../../outside.wav"));
+        for (int i = 0; i < 3; ++i)
+            c.equations[0].append(Entry("a.wav"));
+        c.equations[0].append(Entry("b.wav"));
+        c.equations[219].append(Entry("a.wav"));
+        c.backgroundMusic.append(Entry("m.wav"));
+    });
+    port_.confirms.push_back(true);
+    port_.selectedRows[View::Library] = 0;
+    session_.DeleteLibrarySound();
+    EXPECT_EQ(Names(content().equations[0]), Strings{"b.wav"});
+    EXPECT_TRUE(content().equations[219].empty());
+    EXPECT_FALSE(Exists(soundFile("a.wav")));
+    EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Library, 0}}));
+    EXPECT_EQ(port_.rebuilds, (std::vector{View::Library, View::Playlist}));
+
+    port_.confirms.push_back(true);
+    session_.EmptyLibrary();
+    EXPECT_TRUE(Exists(outside));
+    EXPECT_TRUE(content().library.empty() && content().equations[0].empty());
+    EXPECT_EQ(content().backgroundMusic.count(), 1);
+    EXPECT_EQ(port_.clears, (std::vector{View::Library, View::Playlist}));
+    EXPECT_EQ(port_.messages.back().text, "Empty sound library");
+}
+
+}  // namespace

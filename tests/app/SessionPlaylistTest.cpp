@@ -1,0 +1,130 @@
+#include <thread>
+
+#include "app/SessionFixture.h"
+#include "audio/PreviewPlayer.h"
+#include "model/EquationSize.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+using Views = std::vector<View>;
+
+// Sounds by name, silences as "~" and their length.
+Strings Rows(const CSoundList& list)
+{
+    Strings rows;
+    for (const CSound& s : list)
+        rows.push_back(s.isSound() ? s.name : "~" + std::to_string(s.lengthMs));
+    return rows;
+}
+
+class SessionPlaylist : public SessionFixture {
+protected:
+    // A library of A, B, C; equation 0 holds `sounds` sounds, then `silences` silences.
+    void Fill(int sounds, int silences)
+    {
+        Reopen([&](ProjectContent& c) {
+            c.library.removeAll();
+            for (const char* name : {"A", "B", "C"})
+                c.library.append(Entry(name));
+            c.equations[0].removeAll();
+            for (int i = 0; i < sounds; ++i)
+                c.equations[0].append(Entry("A"));
+            for (int i = 0; i < silences; ++i)
+                c.equations[0].append(CSound::Silence(10));
+        });
+        port_.librarySounds = {1};
+        port_.silenceLengths = {100};
+    }
+    int size() const { return EquationSize(session_.currentEquationList()); }
+};
+
+TEST_F(SessionPlaylist, EachWayInChecksItsOwnLimitBeforeAnyDialog)
+{
+    Fill(83, 2);  // 253
+    session_.InsertSound();
+    EXPECT_EQ(port_.messageTexts(), Strings{"Full, cannot insert more!"});
+    EXPECT_TRUE(port_.rebuilds.empty());
+    session_.AppendSound(2);
+    EXPECT_EQ(size(), 256);
+
+    Fill(84, 1);  // 254
+    session_.InsertUserSilence();
+    session_.AppendSound(2);
+    EXPECT_EQ(port_.messageTexts(), (Strings{"Full, cannot insert more!", "Full, cannot Insert More!"}));
+    EXPECT_TRUE(port_.silenceDialogSizes.empty());
+    EXPECT_EQ(size(), 254);
+
+    Fill(83, 2);
+    session_.InsertSilence(10);
+    EXPECT_EQ(size(), 255);
+}
+
+TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
+{
+    Fill(0, 0);
+    for (int k : {0, 1, 2})
+        session_.AppendSound(k);
+    EXPECT_EQ(port_.rebuilds, (Views(3, View::Playlist)));
+
+    // Before the selected row; the rebuild clears the selection, so the
+    // next insert goes to the end.
+    port_.forgetLog();
+    port_.selectedRows[View::Playlist] = 2;
+    session_.InsertSilence(100);
+    session_.InsertSilence(20);
+    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "B", "~100", "C", "~20"}));
+    EXPECT_EQ(port_.rebuilds, (Views{View::Playlist, View::Library, View::Playlist, View::Library}));
+
+    // Replace keeps the kind; cancelled, it still rebuilds both views.
+    port_.forgetLog();
+    port_.librarySounds = {2};
+    port_.silenceLengths = {3000};
+    session_.ReplaceEntry(1);
+    session_.ReplaceEntry(2);
+    session_.ReplaceEntry(4);
+    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "C", "~3000", "C", "~20"}));
+    EXPECT_EQ(port_.rebuildCount(View::Library), 3);
+
+    // Empty acts on the current equation only.
+    Reopen([&](ProjectContent& c) { c.equations[5] = c.equations[0]; });
+    session_.SelectEquation(5);
+    port_.confirms = {true};
+    session_.EmptyEquation();
+    EXPECT_TRUE(session_.currentEquationList().empty());
+    EXPECT_EQ(content().equations[0].count(), 5);
+    EXPECT_EQ(port_.messageTexts(), Strings{"Empty playlist"});
+}
+
+TEST_F(SessionPlaylist, PreviewsWaitForQuietAndAnEquationsPreviewHoldsEditing)
+{
+    using namespace std::chrono_literals;
+    const auto waitFor = [](const std::function<bool()>& done) {
+        for (auto end = std::chrono::steady_clock::now() + 2s; !done(); std::this_thread::sleep_for(1ms))
+            ASSERT_LT(std::chrono::steady_clock::now(), end);
+    };
+    const auto tickUntilIdle = [&] {
+        for (int i = 0; i < PreviewPlayer::kIdleTicks; ++i)
+            session_.Tick();
+    };
+    Reopen([&](ProjectContent& c) { c.library.append(Entry("a.wav", true)); });
+    tickUntilIdle();
+    port_.selectedRows[View::Library] = 0;
+    session_.PlayLibrarySound();
+    waitFor([&] { return session_.preview().IsPlaying(); });
+    session_.Tick();
+    session_.PlayEquation();  // refused: accepted, it would disable editing
+    EXPECT_EQ(port_.editingEnabled, true);
+    session_.StopPreview();
+
+    // With no row selected the preview plays nothing and ends at once; the
+    // next tick enables editing again.
+    tickUntilIdle();
+    session_.PlayEquation();
+    EXPECT_EQ(port_.editingEnabled, false);
+    waitFor([&] { return session_.preview().PlaylistFinished(); });
+    session_.Tick();
+    EXPECT_EQ(port_.editingEnabled, true);
+}
+
+}  // namespace
