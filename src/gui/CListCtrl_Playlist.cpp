@@ -94,7 +94,7 @@ void CListCtrl_Playlist::dropEvent(QDropEvent* event)
         return;
     }
     event->acceptProposedAction();
-    // Run once the drag has ended: a message box opened inside the drop
-    // would get no input while the drag still holds the mouse.
+    // Run once the drag has ended: the command may open a message box, which
+    // must not come up while the drag still holds the mouse.
     QMetaObject::invokeMethod(this, [this, request = *request] { run(request); }, Qt::QueuedConnection);
 }
