@@ -1,9 +1,25 @@
-// Placeholder until the list views are built.
-
 #include "gui/CListCtrl_Backgroundmusic.h"
 
-CListCtrl_Backgroundmusic::CListCtrl_Backgroundmusic(Session& session, QWidget* parent) : QTableView(parent), session_(session) {}
-void CListCtrl_Backgroundmusic::rebuild() {}
-void CListCtrl_Backgroundmusic::clearRows() {}
-void CListCtrl_Backgroundmusic::removeRow(int) {}
-int CListCtrl_Backgroundmusic::selectedRow() const { return -1; }
+#include <QMenu>
+
+#include "app/Session.h"
+
+CListCtrl_Backgroundmusic::CListCtrl_Backgroundmusic(Session& session, QWidget* parent)
+    : SoundListView(session, View::BackgroundMusic, SoundListModel::Format::Library, parent)
+{
+    setEnabled(false);
+    hide();
+}
+
+const CSoundList& CListCtrl_Backgroundmusic::rows() const
+{
+    return session().project().content.backgroundMusic;
+}
+
+void CListCtrl_Backgroundmusic::fillContextMenu(QMenu& menu)
+{
+    addCommand(menu, "&Load", {ViewCommand::LoadBackgroundMusic});
+    addCommand(menu, "&Empty", {ViewCommand::EmptyBackgroundMusic});
+    menu.addSeparator();
+    addCommand(menu, "&Play", {ViewCommand::PlayBackgroundMusic});
+}

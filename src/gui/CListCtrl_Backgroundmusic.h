@@ -1,23 +1,16 @@
 #pragma once
-// The background-music view.
+// The background-music view, over the top of the library view. It starts
+// hidden and disabled; the window shows it and follows the session's
+// enabling. It answers only its context menu.
 
-#include <QTableView>
+#include "gui/SoundListView.h"
 
-class Session;
-
-class CListCtrl_Backgroundmusic : public QTableView {
+class CListCtrl_Backgroundmusic : public SoundListView {
     Q_OBJECT
 public:
     CListCtrl_Backgroundmusic(Session& session, QWidget* parent = nullptr);
 
-    // Rows made anew from the session's model; no row selected afterwards.
-    void rebuild();
-    void clearRows();
-    // Removes one row at once, before the rebuild that follows a delete.
-    void removeRow(int row);
-    // The selected row, -1 for none.
-    int selectedRow() const;
-
-private:
-    Session& session_;
+protected:
+    const CSoundList& rows() const override;
+    void fillContextMenu(QMenu& menu) override;
 };

@@ -1,23 +1,27 @@
 #pragma once
-// The playlist view: the entries of the current equation.
+// The playlist view: the entries of the current equation. Rows drag within
+// the view to move an entry; library rows dropped on it are appended; a
+// double-click replaces the row's entry.
 
-#include <QTableView>
+#include "gui/SoundListView.h"
 
-class Session;
-
-class CListCtrl_Playlist : public QTableView {
+class CListCtrl_Playlist : public SoundListView {
     Q_OBJECT
 public:
     CListCtrl_Playlist(Session& session, QWidget* parent = nullptr);
 
-    // Rows made anew from the session's model; no row selected afterwards.
-    void rebuild();
-    void clearRows();
-    // Removes one row at once, before the rebuild that follows a delete.
-    void removeRow(int row);
-    // The selected row, -1 for none.
-    int selectedRow() const;
+protected:
+    const CSoundList& rows() const override;
+    void fillContextMenu(QMenu& menu) override;
+    std::optional<ViewRequest> requestForKey(int key) const override;
+    std::optional<ViewRequest> requestForDoubleClick(int row) const override;
+
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    Session& session_;
+    // What a drop at the event's position would do; nothing when it would
+    // do nothing, and the cursor then shows no-drop.
+    std::optional<ViewRequest> dropRequest(const QDropEvent& event) const;
 };

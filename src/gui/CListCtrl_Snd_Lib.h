@@ -1,23 +1,17 @@
 #pragma once
-// The sound library view.
+// The sound library view: the project's library sounds. Rows drag onto the
+// playlist view; a double-click appends the row's sound to the equation.
 
-#include <QTableView>
+#include "gui/SoundListView.h"
 
-class Session;
-
-class CListCtrl_Snd_Lib : public QTableView {
+class CListCtrl_Snd_Lib : public SoundListView {
     Q_OBJECT
 public:
     CListCtrl_Snd_Lib(Session& session, QWidget* parent = nullptr);
 
-    // Rows made anew from the session's model; no row selected afterwards.
-    void rebuild();
-    void clearRows();
-    // Removes one row at once, before the rebuild that follows a delete.
-    void removeRow(int row);
-    // The selected row, -1 for none.
-    int selectedRow() const;
-
-private:
-    Session& session_;
+protected:
+    const CSoundList& rows() const override;
+    void fillContextMenu(QMenu& menu) override;
+    std::optional<ViewRequest> requestForKey(int key) const override;
+    std::optional<ViewRequest> requestForDoubleClick(int row) const override;
 };

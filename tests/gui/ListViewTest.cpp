@@ -1,0 +1,282 @@
+// The list views: what they show, and which session command each menu item,
+// key, double-click and drop asks for. The views get their rows and flags
+// directly and their requests are recorded, so each gesture is checked
+// without the commands behind it.
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/FakeWindowPort.h"
+#include "app/Session.h"
+#include "gui/CListCtrl_Backgroundmusic.h"
+#include "gui/CListCtrl_Playlist.h"
+#include "gui/CListCtrl_Snd_Lib.h"
+#include "gui/RowDrag.h"
+
+namespace {
+
+using Requests = std::vector<ViewRequest>;
+using C = ViewCommand;
+
+template <class ViewClass> class Recorded : public ViewClass {
+public:
+    explicit Recorded(Session& session) : ViewClass(session) {}
+
+    CSoundList list;
+    bool enabled = true;
+    Requests requests;
+
+    using ViewClass::dragMoveEvent;
+    using ViewClass::dropEvent;
+    using ViewClass::makeContextMenu;
+
+    // Shown with its rows, so that rows have places on the screen.
+    void showRows(const CSoundList& rows)
+    {
+        list = rows;
+        this->setEnabled(true);
+        this->resize(300, 300);
+        this->show();
+        this->rebuild();
+    }
+
+protected:
+    const CSoundList& rows() const override { return list; }
+    bool commandsEnabled() const override { return enabled; }
+    void run(const ViewRequest& request) override { requests.push_back(request); }
+};
+
+CSoundList Sounds(int count)
+{
+    CSoundList list;
+    for (int i = 0; i < count; ++i) {
+        CSound sound;
+        sound.kind = CSound::kSoundFile;
+        sound.name = "s" + std::to_string(i) + ".wav";
+        sound.sampleRate = 8000;
+        sound.lengthMs = 1250;
+        list.append(sound);
+    }
+    return list;
+}
+
+// A menu's items in order: "-" for a separator, a sub-menu as "text>", its
+// items and "<". Chosen items, when asked, are triggered on the way.
+std::vector<std::string> MenuItems(const QMenu& menu, bool trigger = false)
+{
+    std::vector<std::string> items;
+    for (QAction* action : menu.actions()) {
+        if (QMenu* sub = action->menu()) {
+            items.push_back(action->text().toStdString() + ">");
+            for (const std::string& text : MenuItems(*sub, trigger))
+                items.push_back(text);
+            items.push_back("<");
+            continue;
+        }
+        items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+        if (trigger && !action->isSeparator())
+            action->trigger();
+    }
+    return items;
+}
+
+// Whether every item but the sub-menus is enabled (1) or greyed (0); -1 for
+// a mix.
+int ItemsEnabled(const QMenu& menu)
+{
+    int state = -2;
+    for (QAction* action : menu.actions()) {
+        const int item = action->menu() ? ItemsEnabled(*action->menu()) : action->isEnabled();
+        if (!action->isSeparator())
+            state = state == -2 || state == item ? item : -1;
+    }
+    return state;
+}
+
+class ListViewTest : public testing::Test {
+protected:
+    FakeWindowPort port;
+    Session session{port, "/nonexistent/"};
+    Recorded<CListCtrl_Snd_Lib> library{session};
+    Recorded<CListCtrl_Playlist> playlist{session};
+    Recorded<CListCtrl_Backgroundmusic> music{session};
+};
+
+QString Cell(const QAbstractItemView& view, int row, int column)
+{
+    return view.model()->index(row, column).data().toString();
+}
+
+QPoint RowCentre(const QTableView& view, int row)
+{
+    return view.visualRect(view.model()->index(row, 1)).center();
+}
+
+// As the window system reports it: a click, then a double-click in place of
+// the second press.
+void DoubleClick(QAbstractItemView& view, QPoint at)
+{
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+}
+
+}  // namespace
+
+TEST_F(ListViewTest, RowsShowTheirListInTheViewsColumns)
+{
+    library.list = Sounds(2);
+    library.rebuild();
+    const QStringList expected = {"002", "s1.wav", "8000 Hz", "16 Bit", "MONO", "1250 ms"};
+    for (int column = 0; column < 6; ++column)
+        EXPECT_EQ(Cell(library, 1, column), expected[column]);
+    EXPECT_EQ(library.model()->headerData(2, Qt::Horizontal).toString(), "Sampling rate");
+    EXPECT_EQ(library.columnWidth(1), 120);
+
+    playlist.list.append(CSound::Silence(1000));
+    playlist.rebuild();
+    EXPECT_EQ(QStringList({Cell(playlist, 0, 1), Cell(playlist, 0, 2)}), QStringList({"SILENCE", "1 s"}));
+    EXPECT_EQ(playlist.columnWidth(2), 160);
+}
+
+TEST_F(ListViewTest, RebuildKeepsTheScrollAndSelectsNothing)
+{
+    library.showRows(Sounds(60));
+    library.verticalScrollBar()->setValue(20);
+    library.selectRow(25);
+    ASSERT_EQ(library.selectedRow(), 25);
+
+    library.list = Sounds(61);
+    library.rebuild();
+    EXPECT_EQ(library.selectedRow(), -1);
+    EXPECT_EQ(library.verticalScrollBar()->value(), 20);
+
+    library.list = Sounds(3);
+    library.rebuild();
+    EXPECT_EQ(library.verticalScrollBar()->value(), 0);
+    library.removeRow(0);
+    EXPECT_EQ(Cell(library, 0, 1), "s1.wav");
+    library.clearRows();
+    EXPECT_EQ(library.model()->rowCount(), 0);
+}
+
+TEST_F(ListViewTest, ContextMenusOfferTheirItemsInOrderEachAskingForItsCommand)
+{
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(MenuItems(*library.makeContextMenu(), true),
+              (Texts{"&Load", "&Delete", "&Empty", "-", "&Play", "Play as &Chip"}));
+    EXPECT_EQ(library.requests, (Requests{{C::LoadLibrarySounds},
+                                          {C::DeleteLibrarySound},
+                                          {C::EmptyLibrary},
+                                          {C::PlayLibrarySound},
+                                          {C::PlayLibrarySoundAsChip}}));
+
+    EXPECT_EQ(MenuItems(*playlist.makeContextMenu(), true),
+              (Texts{"&Insert>", "WAV / MP3 / WMA", "-", "&10ms", "&20ms", "&50ms", "100ms", "200ms", "300ms", "-",
+                     "&User Defined Silence", "<", "&Delete", "&Empty", "-", "&Play"}));
+    EXPECT_EQ(playlist.requests, (Requests{{C::InsertSound},
+                                           {C::InsertSilence, 10},
+                                           {C::InsertSilence, 20},
+                                           {C::InsertSilence, 50},
+                                           {C::InsertSilence, 100},
+                                           {C::InsertSilence, 200},
+                                           {C::InsertSilence, 300},
+                                           {C::InsertUserSilence},
+                                           {C::DeleteEntry},
+                                           {C::EmptyEquation},
+                                           {C::PlayEquation}}));
+
+    EXPECT_EQ(MenuItems(*music.makeContextMenu(), true), (Texts{"&Load", "&Empty", "-", "&Play"}));
+    EXPECT_EQ(music.requests,
+              (Requests{{C::LoadBackgroundMusic}, {C::EmptyBackgroundMusic}, {C::PlayBackgroundMusic}}));
+}
+
+TEST_F(ListViewTest, MenusAreGreyedWhileTheViewsCommandsAreOff)
+{
+    EXPECT_EQ(ItemsEnabled(*playlist.makeContextMenu()), 1);
+    library.enabled = playlist.enabled = false;
+    EXPECT_EQ(ItemsEnabled(*library.makeContextMenu()), 0);
+    const auto menu = playlist.makeContextMenu();
+    EXPECT_EQ(ItemsEnabled(*menu), 0);
+    // The sub-menu still opens, to show its greyed items.
+    EXPECT_TRUE(menu->actions().front()->isEnabled());
+}
+
+TEST_F(ListViewTest, KeysActOnReleaseWhateverTheCommandsFlag)
+{
+    library.enabled = playlist.enabled = false;
+    for (QWidget* view : std::initializer_list<QWidget*>{&library, &playlist, &music}) {
+        for (Qt::Key key : {Qt::Key_Delete, Qt::Key_Space, Qt::Key_Escape, Qt::Key_A}) {
+            QTest::keyPress(view, key);
+            QTest::keyRelease(view, key);
+        }
+        // A held key repeats; only its last release counts.
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(view, &repeat);
+    }
+    EXPECT_EQ(library.requests, (Requests{{C::DeleteLibrarySound}, {C::PlayLibrarySound}, {C::StopPreview}}));
+    EXPECT_EQ(playlist.requests, (Requests{{C::DeleteEntry}, {C::PlayEquation}, {C::StopPreview}}));
+    EXPECT_TRUE(music.requests.empty());
+}
+
+TEST_F(ListViewTest, DoubleClickAsksForTheRowUnderTheMouse)
+{
+    library.showRows(Sounds(4));
+    playlist.showRows(Sounds(3));
+    music.showRows(Sounds(1));
+    DoubleClick(library, RowCentre(library, 2));
+    DoubleClick(playlist, RowCentre(playlist, 1));
+    DoubleClick(playlist, QPoint(20, 280));  // below the last row
+    DoubleClick(music, RowCentre(music, 0));
+    EXPECT_EQ(library.requests, (Requests{{C::AppendSound, 2}}));
+    EXPECT_EQ(playlist.requests, (Requests{{C::ReplaceEntry, 1}}));
+    EXPECT_TRUE(music.requests.empty());
+}
+
+TEST_F(ListViewTest, DropsAppendLibraryRowsAndMovePlaylistRowsOntoARow)
+{
+    library.showRows(Sounds(5));
+    playlist.showRows(Sounds(3));
+    const QPoint belowLastRow(20, 280);
+    auto drop = [](auto& view, const DraggedRow& dragged, QPoint at) {
+        const auto data = MakeDragData(dragged);
+        QDropEvent event(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, {});
+        view.dropEvent(&event);
+        QCoreApplication::processEvents();  // the command runs once the drag has ended
+        return event.isAccepted();
+    };
+    auto canDrop = [](auto& view, const DraggedRow& dragged, QPoint at) {
+        const auto data = MakeDragData(dragged);
+        QDragMoveEvent event(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, {});
+        view.dragMoveEvent(&event);
+        return event.isAccepted();
+    };
+
+    // A library row goes to the end of the equation wherever it is dropped.
+    EXPECT_TRUE(canDrop(playlist, {View::Library, 4}, belowLastRow));
+    EXPECT_TRUE(drop(playlist, {View::Library, 4}, RowCentre(playlist, 0)));
+    EXPECT_TRUE(canDrop(playlist, {View::Playlist, 2}, RowCentre(playlist, 0)));
+    EXPECT_TRUE(drop(playlist, {View::Playlist, 2}, RowCentre(playlist, 0)));
+    EXPECT_EQ(playlist.requests, (Requests{{C::AppendSound, 4}, {C::MoveEntry, 2, 0}}));
+
+    // A playlist row needs a row under the cursor; a library row dropped back
+    // on the library does nothing.
+    playlist.requests.clear();
+    EXPECT_FALSE(canDrop(playlist, {View::Playlist, 0}, belowLastRow));
+    EXPECT_FALSE(drop(playlist, {View::Playlist, 0}, belowLastRow));
+    EXPECT_FALSE(drop(library, {View::Library, 1}, RowCentre(library, 3)));
+
+    // Rows of another instance's library are other sounds.
+    QByteArray foreign;
+    QDataStream(&foreign, QIODevice::WriteOnly)
+        << QCoreApplication::applicationPid() + 1 << qint32(View::Library) << qint32(0);
+    QMimeData data;
+    data.setData(MakeDragData({View::Library, 0})->formats().front(), foreign);
+    EXPECT_FALSE(ReadDragData(&data));
+    EXPECT_TRUE(playlist.requests.empty());
+    EXPECT_TRUE(library.requests.empty());
+}
