@@ -54,8 +54,9 @@ public:
     // Saves the open project; true when the program may end (a failed save
     // was reported and keeps the window open).
     bool Exit();
-    // Makes `project`, already read from its file, the open project as Open
-    // does once it has read it: title, editing, Mode check, views.
+    // Makes a project that was read or written whole the open one, as Open
+    // and New do once the file is read or written: title, equation 0,
+    // editing, background-music view, Mode check, views.
     void Adopt(Project project);
 
     // --- Main window ---------------------------------------------------------
@@ -145,9 +146,6 @@ private:
     void ResetToNoProject();
     // Replaces every list and record with `content` and shows equation 0.
     void ResetContent(const ProjectContent& content);
-    // Makes a project that was read or written whole the open one, with its
-    // title, enabling, Mode mark and views.
-    void TakeProject(const Project& project);
     void StopPlaylistPreview();
     CSoundList& editedEquation() { return project_.content.equations[currentEquation_]; }
 

@@ -47,13 +47,13 @@ void Session::ResetContent(const ProjectContent& content)
     port_.ShowCurrentEquation(currentEquation_);
 }
 
-void Session::TakeProject(const Project& project)
+void Session::Adopt(Project project)
 {
-    project_.projectFilePath = project.projectFilePath;
-    project_.soundFolderPath = project.soundFolderPath;
+    project_.projectFilePath = std::move(project.projectFilePath);
+    project_.soundFolderPath = std::move(project.soundFolderPath);
     projectOpen_ = true;
     ResetContent(project.content);
-    port_.SetTitle(FileNamePart(project.projectFilePath) + " - " + kProductCaption);
+    port_.SetTitle(FileNamePart(project_.projectFilePath) + " - " + kProductCaption);
     EnableBackgroundMusicForMode();
     ShowModeCheck();
     EnableEditing(true);
@@ -96,7 +96,7 @@ void Session::New()
         port_.ShowMessage(ErrorMessage(*error));
         return;
     }
-    TakeProject(created);
+    Adopt(std::move(created));
 }
 
 void Session::Open()
@@ -114,7 +114,7 @@ void Session::Open()
         port_.ShowMessage(ErrorMessage(*error));
         return;
     }
-    TakeProject(opened);
+    Adopt(std::move(opened));
 }
 
 void Session::Save()
