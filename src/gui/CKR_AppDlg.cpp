@@ -4,7 +4,6 @@
 #include "gui/CKR_AppDlg.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -121,7 +120,6 @@ void CKR_AppDlg::createMenusAndToolbar()
     for (size_t i = 0; i < kMenuTitles.size(); ++i)
         menus[Menu(i)] = menuBar()->addMenu(QString::fromLatin1(kMenuTitles[i]));
 
-    auto* modes = new QActionGroup(this);
     for (const Command& command : kCommands) {
         QMenu* menu = menus.at(command.menu);
         if (command.separatorBefore)
@@ -132,9 +130,9 @@ void CKR_AppDlg::createMenusAndToolbar()
         if (parts.size() > 1)
             action->setShortcut(QKeySequence(parts[1]));
         action->setData(int(command.id));
+        // Check marks, not radio marks, also on the Mode items: the session
+        // moves them with SetModeCheck.
         action->setCheckable(command.checkable);
-        if (ModeOfCommand(command.id))
-            modes->addAction(action);
         const CommandId id = command.id;
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         actions_[id] = action;

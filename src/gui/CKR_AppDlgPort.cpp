@@ -239,10 +239,13 @@ void CKR_AppDlg::EnableBackgroundMusicView(bool on)
 
 void CKR_AppDlg::SetModeCheck(int controlMode)
 {
+    const auto isMode = [controlMode](const Command& c) { return ModeOfCommand(c.id) == controlMode; };
     // A mode without an item (Extended) leaves the marks as they are.
+    if (std::none_of(kCommands.begin(), kCommands.end(), isMode))
+        return;
     for (const Command& command : kCommands) {
-        if (ModeOfCommand(command.id) == controlMode)
-            action(command.id)->setChecked(true);
+        if (ModeOfCommand(command.id))
+            action(command.id)->setChecked(isMode(command));
     }
 }
 

@@ -168,6 +168,24 @@ TEST_F(MainWindow, EquationStepsGoThroughTheSessionAndShowingAnEquationDoesNotSe
     EXPECT_EQ(window.session().currentEquation(), 1);
 }
 
+TEST_F(MainWindow, ModeMarkSitsOnOneItemAndExtendedLeavesTheMarks)
+{
+    const auto marked = [&] {
+        std::vector<int> ids;
+        for (const Command& c : kCommands) {
+            if (c.menu == Menu::Mode && window.action(c.id)->isChecked())
+                ids.push_back(c.id);
+        }
+        return ids;
+    };
+    window.SetModeCheck(kMp3);
+    EXPECT_EQ(marked(), std::vector<int>{ID_MODE_MP3});
+    window.SetModeCheck(kMatrix3x8);
+    EXPECT_EQ(marked(), std::vector<int>{ID_MODE_MATRIX});
+    window.SetModeCheck(kExtended);
+    EXPECT_EQ(marked(), std::vector<int>{ID_MODE_MATRIX});
+}
+
 TEST_F(MainWindow, ViewTogglesHideTheirBarsWithoutMovingTheViews)
 {
     window.show();
