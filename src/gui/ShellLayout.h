@@ -1,0 +1,44 @@
+#pragma once
+// Where the main window's controls lie: their places in dialog units,
+// converted at the dialog font, and how they follow the client area when the
+// window is resized. The gaps between the controls and the client edges stay
+// as they were at the window's first size.
+
+#include <QRect>
+#include <QSize>
+
+class QFont;
+
+struct ShellGeometry {
+    QRect equationLabel;
+    QRect equationList;
+    QRect nextButton;
+    QRect previousButton;
+    QRect flashLabel;
+    QRect flashList;
+    QRect library;
+    QRect playlist;
+    QRect backgroundMusic;
+    QRect progress;
+    QRect statusBar;
+};
+
+// The dialog base units of a font: its average character width and its
+// height, the pixels that 4 horizontal and 8 vertical dialog units make.
+QSize DialogBaseUnits(const QFont& font);
+
+class ShellLayout {
+public:
+    explicit ShellLayout(QSize baseUnits);
+
+    // The client area the window starts with.
+    QSize initialClientSize() const { return initialClient_; }
+    // The controls' places in a client area of `client`.
+    ShellGeometry place(QSize client) const;
+
+    static constexpr int kStatusBarHeight = 20;
+
+private:
+    QSize initialClient_;
+    ShellGeometry initial_;
+};

@@ -1,0 +1,90 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "common/TestFiles.h"
+#include "gui/CKR_AppDlg.h"
+#include "gui/FileDialogFilter.h"
+
+TEST(FileDialogFilter, KeepsTheDescriptionsAndGivesQtThePatterns)
+{
+    EXPECT_EQ(QtFileFilter("Project Files(*.winproj)|*.winproj||"), "Project Files(*.winproj)");
+    // Qt reads the patterns from the last parentheses, which must hold them
+    // separated by blanks.
+    EXPECT_EQ(QtFileFilter("Sound Files(*.wav,*.mp3,*.wma)|*.wav;*.mp3;*.wma|WAV Files(*.wav)|*.wav||"),
+              "Sound Files(*.wav,*.mp3,*.wma) (*.wav *.mp3 *.wma);;WAV Files(*.wav)");
+}
+
+TEST(FileDialogFilter, AddsTheDefaultExtensionOnlyToANameWithoutOne)
+{
+    EXPECT_EQ(WithDefaultExtension("/d/X", "winproj"), "/d/X.winproj");
+    EXPECT_EQ(WithDefaultExtension("/d/X", ".wav"), "/d/X.wav");
+    EXPECT_EQ(WithDefaultExtension("/d/X.winproj", "winproj"), "/d/X.winproj");
+    EXPECT_EQ(WithDefaultExtension("/d/song.v2", "wav"), "/d/song.v2");
+    // A dot in a folder's name is not the file's extension.
+    EXPECT_EQ(WithDefaultExtension("/d/p.winproj/X", "winproj"), "/d/p.winproj/X.winproj");
+    EXPECT_EQ(WithDefaultExtension("/d/X", ""), "/d/X");
+}
+
+namespace {
+
+// While alive, answers each modal window of type Window that shows.
+template <typename Window> class Answer {
+public:
+    explicit Answer(std::function<void(Window*)> answer)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [answer] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (window && window->isVisible())
+                answer(window);
+        });
+        timer_.start(5);
+    }
+
+private:
+    QTimer timer_;
+};
+
+}  // namespace
+
+TEST(PortDialogs, SaveDialogAddsTheExtensionAndLeavesTheReplaceQuestionToTheSession)
+{
+    ScratchDir dir;
+    WriteBytes(dir.file("X.winproj"), {1});
+    CKR_AppDlg window(dir.path() + "/");
+
+    const FileChoice save{FileChoice::Kind::Save, "Project Files(*.winproj)|*.winproj||", "winproj", dir.path()};
+    const auto chooseTyping = [&](const QString& typed) {
+        const Answer<QFileDialog> name([typed](QFileDialog* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>();
+            edit->setText(typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        return window.ChooseFile(save);
+    };
+    bool askedByQt = false;
+    {
+        // Qt's own question would open over the file dialog.
+        const Answer<QMessageBox> replace([&](QMessageBox* box) {
+            askedByQt = true;
+            box->button(QMessageBox::Yes)->click();
+        });
+        EXPECT_EQ(chooseTyping("X.winproj"), dir.file("X.winproj"));
+        EXPECT_EQ(chooseTyping("Y"), dir.file("Y.winproj"));
+    }
+    EXPECT_FALSE(askedByQt);
+
+    QString question;
+    const Answer<QMessageBox> no([&](QMessageBox* box) {
+        question = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(window.ConfirmReplace(dir.file("X.winproj")));
+    EXPECT_EQ(question, "X.winproj already exists.\nDo you want to replace it?");
+}

@@ -1,0 +1,313 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include "common/TestFiles.h"
+#include "gui/CKR_AppDlg.h"
+#include "gui/CListCtrl_Backgroundmusic.h"
+#include "gui/CListCtrl_Playlist.h"
+#include "gui/CListCtrl_Snd_Lib.h"
+
+namespace {
+
+class MainWindow : public testing::Test {
+protected:
+    MainWindow() : window(folder.path() + "/") {}
+
+    void showActive()
+    {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    QPushButton* button(const QString& text) const
+    {
+        for (QPushButton* b : window.findChildren<QPushButton*>()) {
+            if (b->text() == text)
+                return b;
+        }
+        return nullptr;
+    }
+    QComboBox* equationList() const { return window.findChildren<QComboBox*>().at(0); }
+    QProgressBar* progress() const { return window.findChild<QProgressBar*>(); }
+    QStatusBar* statusBar() const { return window.findChild<QStatusBar*>(); }
+    QToolBar* toolBar() const { return window.findChild<QToolBar*>(); }
+    bool enabled(CommandId id) const { return window.action(id)->isEnabled(); }
+
+    // An empty folder as the program folder: nothing outside is started.
+    ScratchDir folder;
+    CKR_AppDlg window;
+};
+
+}  // namespace
+
+TEST_F(MainWindow, MenusShowTheCommandTextsAndKeysUnderTheirIds)
+{
+    const std::vector<std::pair<int, QString>> expected = {
+        {57600, "&New Project\tF2"},
+        {57601, "&Open Project\tF3"},
+        {57603, "&Save"},
+        {32811, "Save &As Project\tCtrl+S"},
+        {32816, "&Close Project\tCtrl+C"},
+        {32809, "&Load External BIN"},
+        {32814, "&Convert MP3/WMA to WAV"},
+        {32815, "E&xit\tCtrl+E"},
+        {59392, "&Toolbar"},
+        {32774, "&Statusbar"},
+        {32837, "&Background Music"},
+        {32834, "&MP3"},
+        {32775, "Key"},
+        {32778, "&One Line"},
+        {32779, "&Three Lines"},
+        {32812, "&Parallel Port"},
+        {32813, "&Matrix 3x8"},
+        {32780, "Compile (Save BIN)\tF4"},
+        {32781, "&Options"},
+        {32802, "&Key Setup"},
+        {32803, "&Equation Setup"},
+        {32782, "&Download Data\tF5"},
+        {32835, "&Chinese"},
+        {32836, "&English"},
+        {32783, "&About"},
+        {32784, "Help Content\tF1"},
+    };
+    std::vector<std::pair<int, QString>> shown;
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator())
+                continue;
+            QString text = item->text();
+            if (!item->shortcut().isEmpty())
+                text += '\t' + item->shortcut().toString();
+            shown.emplace_back(item->data().toInt(), text);
+        }
+    }
+    EXPECT_EQ(shown, expected);
+
+    std::vector<int> buttons;
+    for (QAction* a : toolBar()->actions()) {
+        buttons.push_back(a->isSeparator() ? 0 : a->data().toInt());
+        if (!a->isSeparator()) {
+            EXPECT_FALSE(a->icon().pixmap(36, 36).isNull());
+        }
+    }
+    EXPECT_EQ(buttons, (std::vector<int>{57600, 57601, 0, 32780, 32781, 0, 32782, 0, 32784}));
+}
+
+TEST_F(MainWindow, ProjectCommandsAreGreyedUntilEditingIsEnabled)
+{
+    const std::vector<CommandId> project = {
+        ID_FILE_SAVE_AS,        ID_FILE_CLOSE,         ID_FILE_LOAD_EXTERNAL_BIN, ID_FILE_CONVERT,
+        ID_MODE_MP3,            ID_MODE_KEY,           ID_MODE_ONE_LINE,          ID_MODE_THREE_LINES,
+        ID_MODE_PARALLEL_PORT,  ID_MODE_MATRIX,        ID_OPERATION_COMPILE,      ID_OPERATION_OPTIONS,
+        ID_OPERATION_KEY_SETUP, ID_OPERATION_EQUATION_SETUP,
+    };
+    const std::vector<CommandId> always = {
+        ID_FILE_NEW,         ID_FILE_OPEN,     ID_FILE_SAVE,         ID_FILE_EXIT,  ID_VIEW_TOOLBAR,
+        ID_VIEW_STATUSBAR,   ID_TOOL_DOWNLOAD, ID_LANGUAGE_CHINESE,  ID_LANGUAGE_ENGLISH,
+        ID_HELP_ABOUT,       ID_HELP_CONTENT,
+    };
+    const std::vector<QWidget*> controls = {equationList(), window.findChildren<QComboBox*>().at(1), button("+"),
+                                            button("-")};
+    const auto expectEditing = [&](bool on) {
+        for (CommandId id : project)
+            EXPECT_EQ(enabled(id), on) << id;
+        for (CommandId id : always)
+            EXPECT_TRUE(enabled(id)) << id;
+        for (QWidget* control : controls)
+            EXPECT_EQ(control->isEnabled(), on);
+        // The toolbar's buttons follow their menu items.
+        EXPECT_EQ(toolBar()->widgetForAction(window.action(ID_OPERATION_COMPILE))->isEnabled(), on);
+        EXPECT_TRUE(toolBar()->widgetForAction(window.action(ID_HELP_CONTENT))->isEnabled());
+    };
+    window.show();
+    expectEditing(false);
+    window.ShowEditingEnabled(true);
+    expectEditing(true);
+    window.ShowEditingEnabled(false);
+    expectEditing(false);
+}
+
+TEST_F(MainWindow, EquationStepsGoThroughTheSessionAndShowingAnEquationDoesNotSelectIt)
+{
+    showActive();
+    window.ShowEditingEnabled(true);
+    equationList()->setCurrentIndex(3);
+    EXPECT_EQ(window.session().currentEquation(), 3);
+
+    QTest::mouseClick(button("-"), Qt::LeftButton);
+    EXPECT_EQ(window.session().currentEquation(), 2);
+    QTest::keyClick(&window, Qt::Key_S);
+    EXPECT_EQ(window.session().currentEquation(), 1);
+    EXPECT_EQ(equationList()->currentIndex(), 1);
+    // "+" never moves past an empty equation.
+    QTest::keyClick(&window, Qt::Key_W);
+    QTest::mouseClick(button("+"), Qt::LeftButton);
+    EXPECT_EQ(window.session().currentEquation(), 1);
+
+    window.ShowCurrentEquation(7);
+    EXPECT_EQ(equationList()->currentIndex(), 7);
+    EXPECT_EQ(window.session().currentEquation(), 1);
+
+    // The keys rest while their buttons are greyed.
+    window.ShowEditingEnabled(false);
+    QTest::keyClick(&window, Qt::Key_S);
+    EXPECT_EQ(window.session().currentEquation(), 1);
+}
+
+TEST_F(MainWindow, ModeMarkSitsOnOneItemAndExtendedLeavesTheMarks)
+{
+    const auto marked = [&] {
+        std::vector<int> ids;
+        for (const Command& c : kCommands) {
+            if (c.menu == Menu::Mode && window.action(c.id)->isChecked())
+                ids.push_back(c.id);
+        }
+        return ids;
+    };
+    window.SetModeCheck(kMp3);
+    EXPECT_EQ(marked(), std::vector<int>{ID_MODE_MP3});
+    window.SetModeCheck(kMatrix3x8);
+    EXPECT_EQ(marked(), std::vector<int>{ID_MODE_MATRIX});
+    window.SetModeCheck(kExtended);
+    EXPECT_EQ(marked(), std::vector<int>{ID_MODE_MATRIX});
+}
+
+TEST_F(MainWindow, ViewTogglesHideTheirBarsWithoutMovingTheViews)
+{
+    window.show();
+    auto* library = window.findChild<CListCtrl_Snd_Lib*>();
+    const QRect libraryPlace = library->geometry();
+
+    window.action(ID_VIEW_STATUSBAR)->trigger();
+    EXPECT_FALSE(window.action(ID_VIEW_STATUSBAR)->isChecked());
+    EXPECT_FALSE(statusBar()->isVisible());
+    EXPECT_FALSE(progress()->isVisible());
+    window.action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_FALSE(toolBar()->isVisible());
+    EXPECT_EQ(library->geometry(), libraryPlace);
+
+    window.action(ID_VIEW_STATUSBAR)->trigger();
+    window.action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_TRUE(statusBar()->isVisible());
+    EXPECT_TRUE(progress()->isVisible());
+    EXPECT_TRUE(toolBar()->isVisible());
+    EXPECT_TRUE(window.action(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST_F(MainWindow, BackgroundMusicViewIsShownOnlyWhileEnabled)
+{
+    window.show();
+    auto* music = window.findChild<CListCtrl_Backgroundmusic*>();
+    QAction* show = window.action(ID_VIEW_BACKGROUND_MUSIC);
+    EXPECT_FALSE(show->isEnabled());
+    EXPECT_FALSE(music->isVisible());
+
+    window.EnableBackgroundMusicView(true);
+    show->trigger();
+    EXPECT_TRUE(music->isVisible());
+    EXPECT_TRUE(music->isEnabled());
+    EXPECT_EQ(music->geometry().topLeft(), window.findChild<CListCtrl_Snd_Lib*>()->geometry().topLeft());
+
+    window.EnableBackgroundMusicView(false);
+    EXPECT_FALSE(music->isVisible());
+    EXPECT_FALSE(show->isChecked());
+    EXPECT_FALSE(show->isEnabled());
+}
+
+TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
+{
+    window.show();
+    window.resize(700, 400);
+    EXPECT_GE(window.width(), 800);
+    EXPECT_GE(window.height(), 500);
+
+    auto* library = window.findChild<CListCtrl_Snd_Lib*>();
+    QWidget* playlist = window.findChild<CListCtrl_Playlist*>();
+    QWidget* client = window.centralWidget();
+    const auto gaps = [&] {
+        const QRect l = library->geometry(), p = playlist->geometry(), b = progress()->geometry();
+        return std::vector<int>{l.x(), l.y(), l.width(), client->height() - l.bottom(), p.x(), p.y(),
+                                client->width() - p.right(), client->height() - p.bottom(), b.y() - p.bottom(),
+                                b.height(), client->width() - b.right(), equationList()->x(), equationList()->y()};
+    };
+    const std::vector<int> before = gaps();
+    window.resize(1180, 760);
+    EXPECT_EQ(gaps(), before);
+    EXPECT_EQ(statusBar()->geometry(), QRect(0, client->height() - 20, client->width(), 20));
+}
+
+TEST_F(MainWindow, ProgressShowsTheWorkersRangeAndAnEmptyRangeAsAnEmptyBar)
+{
+    window.ShowProgress(26, 3);
+    EXPECT_EQ(progress()->maximum(), 26);
+    EXPECT_EQ(progress()->value(), 3);
+    // Qt would animate a 0..0 bar as busy.
+    window.ShowProgress(0, 0);
+    EXPECT_GT(progress()->maximum(), progress()->minimum());
+    EXPECT_EQ(progress()->value(), 0);
+}
+
+TEST_F(MainWindow, EnterEscapeAndEDoNotCloseTheWindow)
+{
+    showActive();
+    auto* library = window.findChild<CListCtrl_Snd_Lib*>();
+    library->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_E}) {
+        QTest::keyClick(library, key);
+        QTest::keyClick(&window, key);
+    }
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindow, TypedCEndsTheProgramOnlyFromTheMainWindowOutsideTextFields)
+{
+    showActive();
+    // A text field of the main window keeps its characters.
+    auto* field = new QLineEdit(window.centralWidget());
+    field->show();
+    field->setFocus();
+    QTest::keyClicks(field, "ce");
+    EXPECT_EQ(field->text(), "ce");
+    EXPECT_TRUE(window.isVisible());
+    delete field;
+
+    // Nor does a dialog, in its edit box or anywhere else.
+    {
+        QDialog dialog(&window);
+        auto* box = new QLineEdit(&dialog);
+        (new QVBoxLayout(&dialog))->addWidget(box);
+        QTimer::singleShot(0, &dialog, [&] {
+            if (QTest::qWaitForWindowActive(&dialog)) {
+                box->setFocus();
+                QTest::keyClicks(box, "cews");
+                QTest::keyClick(&dialog, Qt::Key_C);
+            }
+            dialog.accept();
+        });
+        dialog.exec();
+        EXPECT_EQ(box->text(), "cews");
+        EXPECT_TRUE(window.isVisible());
+    }
+
+    // In the main window itself it switches to the other edition, which
+    // ends this one.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.findChild<CListCtrl_Snd_Lib*>()->setFocus();
+    QTest::keyClick(&window, Qt::Key_C);
+    EXPECT_FALSE(window.isVisible());
+}
