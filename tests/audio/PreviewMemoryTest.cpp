@@ -3,12 +3,7 @@
 #include <thread>
 #include <string>
 
-#include <gtest/gtest.h>
-
-#include "audio/FakePreviewHost.h"
 #include "audio/PreviewTestSupport.h"
-#include "common/TestFiles.h"
-#include "common/TestSound.h"
 
 namespace {
 
@@ -26,24 +21,22 @@ long ResidentKiB()
     return 0;
 }
 
+class PreviewMemory : public PreviewTest {};
+
 }  // namespace
 
-TEST(PreviewMemory, TwoHundredSoundsInARowDoNotAddUpInMemory)
+TEST_F(PreviewMemory, TwoHundredSoundsInARowDoNotAddUpInMemory)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine";
 #endif
-    ScratchDir dir;
     // Two seconds at 44100 Hz: 176 kB of file and 350 kB a second of output.
-    const std::string path = dir.file("tone.wav");
-    WriteTestWav(path, 44100, 1, 16, 2.0);
-    FakePreviewHost host;
-    PreviewPlayer player(host, ProgramDir());
+    const std::string path = Tone("tone.wav", 2.0, 44100);
 
     long warm = 0;
     for (int i = 0; i < 200; ++i) {
-        player.PlayFile(path);
-        ASSERT_TRUE(player.IsPlaying());
+        player_.PlayFile(path);
+        ASSERT_TRUE(player_.IsPlaying());
         // Let the sound be heard a little before the next replaces it.
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (i == 19)

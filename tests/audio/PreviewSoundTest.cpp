@@ -1,49 +1,12 @@
-#include <fstream>
-#include <thread>
+#include <cstdio>
 
-#include <gtest/gtest.h>
-
-#include "audio/FakePreviewHost.h"
 #include "audio/PreviewTestSupport.h"
-#include "common/TestFiles.h"
-#include "common/TestSound.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-CSound SoundEntry(const std::string& path, int lengthMs)
-{
-    CSound sound;
-    sound.kind = CSound::kSoundFile;
-    sound.path = path;
-    sound.lengthMs = lengthMs;
-    return sound;
-}
-
-PlaylistPreview Playlist(std::vector<CSound> entries)
-{
-    PlaylistPreview playlist;
-    playlist.remainingMs = 0;
-    for (const CSound& e : entries)
-        playlist.remainingMs += e.lengthMs;
-    playlist.entries = std::move(entries);
-    return playlist;
-}
-
-class PreviewSound : public testing::Test {
-protected:
-    std::string Tone(const std::string& name, double seconds, int rate = 8000)
-    {
-        const std::string path = dir_.file(name);
-        WriteTestWav(path, rate, 1, 16, seconds);
-        return path;
-    }
-
-    ScratchDir dir_;
-    FakePreviewHost host_;
-    PreviewPlayer player_{host_, ProgramDir()};
-};
+class PreviewSound : public PreviewTest {};
 
 }  // namespace
 

@@ -83,59 +83,39 @@ TEST(BinLayout, KeyTablesOfEveryControlMode)
         equation.equationNumber[k] = 100 + k;
     }
     key.keyFunction[4] = 15;  // not a function code
-    COptions o;
-    o.controlMode = kKeyMode;
-    std::vector<uint8_t> h = Head(o, key, equation);
-    EXPECT_EQ(h[2], 5);
-    EXPECT_EQ(Slice(h, 8, 20), Bytes({0, 100, 1, 101, 2, 102, 3, 103, 0xFF, 104, 5, 105, 6, 106, 7, 107, 8, 108,
-                                      9, 109}));
-
-    o.controlMode = kOneLine;
-    h = Head(o, key, equation);
-    EXPECT_EQ(h[2], 2);
-    EXPECT_EQ(Slice(h, 8, 20), Bytes({0, 100, 1, 101, 2, 102, 0xFF, 0xFF, 0xFF, 104, 5, 105, 6, 106, 7, 107, 8,
-                                      108, 9, 109}));
-
-    o.controlMode = kThreeLine;
-    h = Head(o, key, equation);
-    EXPECT_EQ(h[2], 3);
-    EXPECT_EQ(Slice(h, 8, 20), Bytes({0, 100, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 104, 5, 105, 6, 106, 7, 107,
-                                      8, 108, 9, 109}));
-
-    o.controlMode = kMp3;
-    h = Head(o, key, equation);
-    EXPECT_EQ(h[2], 4);
-    EXPECT_EQ(Slice(h, 8, 22), Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 7, 107,
-                                      8, 108, 9, 109, 0, 0, 1, 0}));
-
-    o.controlMode = kParallelPort;
-    h = Head(o, key, equation);
-    EXPECT_EQ(h[2], 11);
-    EXPECT_EQ(Slice(h, 8, 23), Bytes({0, 100, 100, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 6}));
-
-    o.controlMode = kExtended;
-    h = Head(o, key, equation);
-    EXPECT_EQ(h[2], 7);
-    EXPECT_EQ(Slice(h, 8, 20), std::vector<uint8_t>(20, 0));
-
-    o.controlMode = kMatrix3x8;
-    h = Head(o, key, equation);
-    EXPECT_EQ(h[2], 8);
-    EXPECT_EQ(Slice(h, 8, 20), std::vector<uint8_t>(20, 0));
-    for (int k = 0; k < kKeyCount; ++k)
-        EXPECT_EQ(h[0x10A + k], 100 + k);
-    EXPECT_EQ(h[0x122], 0);
-
-    // Only the matrix mode writes the matrix table.
-    o.controlMode = kKeyMode;
-    EXPECT_EQ(Head(o, key, equation)[0x10A], 0);
+    const uint8_t x = 0xFF;
+    struct {
+        int mode;
+        uint8_t code;
+        std::vector<uint8_t> table;  // from byte 8
+    } const cases[] = {
+        {kKeyMode, 5, {0, 100, 1, 101, 2, 102, 3, 103, x, 104, 5, 105, 6, 106, 7, 107, 8, 108, 9, 109}},
+        {kOneLine, 2, {0, 100, 1, 101, 2, 102, x, x, x, 104, 5, 105, 6, 106, 7, 107, 8, 108, 9, 109}},
+        {kThreeLine, 3, {0, 100, x, x, x, x, x, x, x, 104, 5, 105, 6, 106, 7, 107, 8, 108, 9, 109}},
+        {kMp3, 4, {x, x, x, x, x, x, x, x, x, x, x, x, 7, 107, 8, 108, 9, 109, 0, 0, 1, 0}},
+        {kParallelPort, 11, {0, 100, 100, x, x, x, x, x, x, x, x, x, x, x, x, x, x, x, x, x, 1, 0, 6}},
+        {kExtended, 7, std::vector<uint8_t>(20, 0)},
+        {kMatrix3x8, 8, std::vector<uint8_t>(20, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        COptions o;
+        o.controlMode = c.mode;
+        const std::vector<uint8_t> h = Head(o, key, equation);
+        EXPECT_EQ(h[2], c.code);
+        EXPECT_EQ(Slice(h, 8, c.table.size()), c.table);
+        // Only the matrix mode writes the matrix table.
+        for (int k = 0; k < kKeyCount; ++k)
+            EXPECT_EQ(h[0x10A + k], c.mode == kMatrix3x8 ? 100 + k : 0) << "key " << k;
+        EXPECT_EQ(h[0x10A + kKeyCount], 0);
+    }
 
     // External mode shifts the table by two bytes; Parallel port's 21 bytes
     // then reach the flash-size code, which wins.
+    COptions o;
     o.controlMode = kParallelPort;
     o.externalMode = 1;
-    h = Head(o, key, equation);
+    const std::vector<uint8_t> h = Head(o, key, equation);
     EXPECT_EQ(Slice(h, 8, 5), Bytes({0xFF, 0xFF, 0, 100, 100}));
     EXPECT_EQ(Slice(h, 28, 4), Bytes({1, 0xFF, 6, 0}));
 }
@@ -146,20 +126,18 @@ TEST(BinLayout, HeaderOptionsAndCounts)
     o.soundOutput = 1;
     o.busyLevel = 0;
     o.pullHigh = 7;
-    std::vector<uint8_t> h = Head(o);
-    EXPECT_EQ(Slice(h, 0, 8), Bytes({0xFF, 0x08, 0x02, 0xFF, 0x00, 0xFF, 0x01, 0x01}));
+    EXPECT_EQ(Slice(Head(o), 0, 8), Bytes({0xFF, 0x08, 0x02, 0xFF, 0x00, 0xFF, 0x01, 0x01}));
 
     std::array<CSoundList, kEquationCount> equations;
     for (CSoundList& e : equations)
         e.append(CSound::Silence(10));
-    for (int megabits : {64, 32, 16, 8, 4, 2}) {
+    for (const auto& [megabits, code] : {std::pair{64, 7}, {32, 6}, {16, 5}, {8, 4}, {4, 3}, {2, 2}}) {
         std::vector<uint8_t> head(kSoundData, 0);
         WriteHead(head, o, CKey(), CEquation(), equations, CSoundList(), megabits);
         EXPECT_EQ(head[28], 0xDD);
-        EXPECT_EQ(head[30], FlashSizeCode(megabits));
+        EXPECT_EQ(head[30], code) << megabits;
+        EXPECT_EQ(FlashSizeCode(megabits), code);
     }
-    EXPECT_EQ(FlashSizeCode(64), 7);
-    EXPECT_EQ(FlashSizeCode(2), 2);
 }
 
 TEST(BinLayout, AddressesRatesPaddingAndAdvice)

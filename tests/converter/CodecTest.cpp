@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <random>
 
 #include "VoiceFile.h"
@@ -101,25 +102,25 @@ TEST(Codec, FormatIsStable)
 TEST(Codec, DamagedDataIsRefused)
 {
     const std::vector<uint8_t> good = voice::EncodeVoice(Signal(8000, 1000));
-    std::string error;
-    std::vector<uint8_t> bad = good;
-    bad[0] = 'X';
-    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
-    EXPECT_EQ(error, "not KR615B voice data");
-    bad = good;
-    bad[100] ^= 1;
-    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
-    EXPECT_EQ(error, "the voice data is damaged (checksum mismatch)");
-    bad = good;
-    bad.pop_back();
-    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
-    bad = good;
-    bad[12] = 0xFF;  // a sample count far beyond the blocks present
-    bad[15] = 0xFF;
-    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
-    EXPECT_FALSE(voice::DecodeVoice(good.data(), 10, &error));
-    bad = good;
-    bad[4] = 2;
-    EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
-    EXPECT_EQ(error, "voice data of an unknown format version");
+    const struct {
+        std::function<void(std::vector<uint8_t>&)> damage;
+        std::string error;  // empty: any message
+    } cases[] = {
+        {[](auto& b) { b[0] = 'X'; }, "not KR615B voice data"},
+        {[](auto& b) { b[100] ^= 1; }, "the voice data is damaged (checksum mismatch)"},
+        {[](auto& b) { b.pop_back(); }, ""},
+        {[](auto& b) { b[12] = b[15] = 0xFF; }, ""},  // a sample count far beyond the blocks present
+        {[](auto& b) { b.resize(10); }, ""},
+        {[](auto& b) { b[4] = 2; }, "voice data of an unknown format version"},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        std::vector<uint8_t> bad = good;
+        cases[i].damage(bad);
+        std::string error;
+        EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
+        if (!cases[i].error.empty()) {
+            EXPECT_EQ(error, cases[i].error);
+        }
+    }
 }

@@ -45,37 +45,30 @@ std::optional<voice::PcmSound> Parse(const std::vector<uint8_t>& bytes, std::str
 
 TEST(Wav, SampleFormatsAndMixDown)
 {
-    auto s = Parse(Wav(1, 1, 8000, 8, {0x00, 0x80, 0xFF}));
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->sampleRate, 8000u);
-    EXPECT_EQ(s->samples, (std::vector<int16_t>{-32768, 0, 32512}));
-
-    s = Parse(Wav(1, 1, 22050, 24, {0x80, 0x34, 0x12, 0x00, 0x00, 0x80}));
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->samples, (std::vector<int16_t>{0x1235, -32768}));
-
-    // Stereo: the mean of the two channels.
-    s = Parse(Wav(1, 2, 16000, 16, {0x10, 0x00, 0x30, 0x00, 0xFF, 0x7F, 0xFF, 0x7F}));
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->samples, (std::vector<int16_t>{0x20, 32767}));
-
-    s = Parse(Wav(1, 1, 4000, 32, {0x00, 0x00, 0xFF, 0x7F}, true));
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->samples, (std::vector<int16_t>{32767}));
-
     // A data chunk that claims more than the file holds gives what is there.
     std::vector<uint8_t> cut = Wav(1, 1, 8000, 16, {1, 0, 2, 0, 3, 0});
     cut.resize(cut.size() - 3);
-    s = Parse(cut);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->samples, (std::vector<int16_t>{1}));
-
-    const voice::PcmSound sound{12000, {1, -2, 32767, -32768}};
-    const std::vector<uint8_t> written = voice::WavBytes(sound);
-    s = Parse(written);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->sampleRate, 12000u);
-    EXPECT_EQ(s->samples, sound.samples);
+    const voice::PcmSound written{12000, {1, -2, 32767, -32768}};
+    const struct {
+        std::vector<uint8_t> bytes;
+        uint32_t rate;
+        std::vector<int16_t> samples;
+    } cases[] = {
+        {Wav(1, 1, 8000, 8, {0x00, 0x80, 0xFF}), 8000, {-32768, 0, 32512}},
+        {Wav(1, 1, 22050, 24, {0x80, 0x34, 0x12, 0x00, 0x00, 0x80}), 22050, {0x1235, -32768}},
+        // Stereo: the mean of the two channels.
+        {Wav(1, 2, 16000, 16, {0x10, 0x00, 0x30, 0x00, 0xFF, 0x7F, 0xFF, 0x7F}), 16000, {0x20, 32767}},
+        {Wav(1, 1, 4000, 32, {0x00, 0x00, 0xFF, 0x7F}, true), 4000, {32767}},
+        {cut, 8000, {1}},
+        {voice::WavBytes(written), 12000, written.samples},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const auto s = Parse(cases[i].bytes);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->sampleRate, cases[i].rate);
+        EXPECT_EQ(s->samples, cases[i].samples);
+    }
 }
 
 TEST(Wav, RefusesWhatItCannotRead)

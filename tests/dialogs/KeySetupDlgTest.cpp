@@ -37,23 +37,12 @@ std::vector<int> EnabledKeys(QWidget* dialog)
 
 }  // namespace
 
-TEST(KeySetupDlg, ThreeColumnsOfEightWithTheirLabels)
+// Keys 1, 9 and 17 head three columns of eight.
+TEST(KeySetupDlg, ThreeColumnsOfEight)
 {
     CKeySetupDlg dlg;
     dlg.setKeys(Keys(kEdgeRetrigger), kKeyMode);
-    std::vector<QString> labels;
-    for (QLabel* label : dlg.findChildren<QLabel*>())
-        labels.push_back(label->text());
-    ASSERT_EQ(labels.size(), 24u);
-    EXPECT_EQ(labels[3], "key 4");
-    EXPECT_EQ(labels[5], "key 6");
-    EXPECT_EQ(labels[6], "Key 7");
-    QComboBox* list = KeyList(&dlg, 24);
-    ASSERT_EQ(list->count(), 15);
-    EXPECT_EQ(list->itemText(0), "No Function");
-    EXPECT_EQ(list->itemText(13), "Vol -");
     dlg.show();
-    // Keys 1, 9 and 17 head their columns.
     EXPECT_EQ(KeyList(&dlg, 1)->y(), KeyList(&dlg, 9)->y());
     EXPECT_EQ(KeyList(&dlg, 8)->y(), KeyList(&dlg, 24)->y());
     EXPECT_LT(KeyList(&dlg, 1)->x(), KeyList(&dlg, 9)->x());

@@ -115,39 +115,37 @@ TEST(OptionsDlg, CancelAndDismissalKeepTheOpeningValues)
     EXPECT_EQ(dlg.options(), Options(kMp3, 0));
 }
 
-TEST(OptionsDlg, ExtendedModeOpensWithNoVisibleModeCheckedAndOkKeepsIt)
+// Neither Extended mode nor a mode only a damaged file holds has a visible
+// button checked, and OK keeps the mode and closes. Extended drops the music
+// silently; the unknown mode leaves the box as it was and asks for a key mode.
+TEST(OptionsDlg, ModesWithoutAVisibleButtonSurviveOk)
 {
-    COptionsDlg dlg;
-    dlg.setOptions(Options(kExtended, 1));
-    MessageCatcher catcher;
-    const int result = RunDialog(dlg, [&] {
-        EXPECT_TRUE(ButtonNamed(&dlg, "Extended Mode")->isChecked());
-        EXPECT_EQ(VisibleModesChecked(&dlg), 0);
-        Click(ButtonNamed(&dlg, "OK"));
-    });
-    EXPECT_EQ(result, COptionsDlg::kOk);
-    EXPECT_EQ(dlg.options().controlMode, kExtended);
-    EXPECT_EQ(dlg.options().backgroundMusic, 0);
-    EXPECT_TRUE(catcher.messages().empty());
-}
-
-// A mode only a damaged file holds: nothing is checked, the box is left as
-// it was, and OK says so but keeps the mode and still closes.
-TEST(OptionsDlg, UnknownModeAsksForAKeyModeAndKeepsIt)
-{
-    COptionsDlg dlg;
-    dlg.setOptions(Options(9, 1));
-    MessageCatcher catcher;
-    const int result = RunDialog(dlg, [&] {
-        EXPECT_EQ(VisibleModesChecked(&dlg), 0);
-        EXPECT_FALSE(ButtonNamed(&dlg, "Extended Mode")->isChecked());
-        EXPECT_TRUE(ButtonNamed(&dlg, "BackGround Music")->isChecked());
-        Click(ButtonNamed(&dlg, "OK"));
-    });
-    EXPECT_EQ(result, COptionsDlg::kOk);
-    EXPECT_EQ(dlg.options(), Options(9, 1));
-    ASSERT_EQ(catcher.messages().size(), 1u);
-    EXPECT_EQ(catcher.messages()[0].text, "Pls select a key mode");
-    EXPECT_EQ(catcher.messages()[0].caption, "test_dialogs");
-    EXPECT_FALSE(catcher.messages()[0].hasIcon);
+    struct {
+        int mode;
+        bool extendedChecked;
+        int music;
+        std::vector<QString> messages;
+    } const cases[] = {
+        {kExtended, true, 0, {}},
+        {9, false, 1, {"Pls select a key mode"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        COptionsDlg dlg;
+        dlg.setOptions(Options(c.mode, 1));
+        MessageCatcher catcher;
+        const int result = RunDialog(dlg, [&] {
+            EXPECT_EQ(VisibleModesChecked(&dlg), 0);
+            EXPECT_EQ(Checked(&dlg, "Extended Mode"), c.extendedChecked);
+            EXPECT_EQ(Checked(&dlg, "BackGround Music"), c.music == 1);
+            Click(ButtonNamed(&dlg, "OK"));
+        });
+        EXPECT_EQ(result, COptionsDlg::kOk);
+        EXPECT_EQ(dlg.options(), Options(c.mode, c.music));
+        EXPECT_EQ(catcher.texts(), c.messages);
+        for (const ShownMessage& m : catcher.messages()) {
+            EXPECT_EQ(m.caption, "test_dialogs");
+            EXPECT_FALSE(m.hasIcon);
+        }
+    }
 }

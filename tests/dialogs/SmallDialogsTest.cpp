@@ -1,46 +1,19 @@
 #include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
-#include <QTest>
+#include <functional>
 
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
-#include "dialogs/CAboutDlg.h"
+#include "app/ViewRows.h"
 #include "dialogs/CAddSilenceDlg.h"
 #include "dialogs/CConfirmDlg.h"
 #include "dialogs/CSamplingDlg.h"
 #include "dialogs/CSoundLibraryDlg.h"
 
 namespace {
-
-struct SilenceAnswer {
-    int result;
-    std::vector<QString> messages;
-};
-
-// Types `amount`, picks the unit and presses OK once.
-SilenceAnswer AddSilence(const QString& amount, int unitIndex, int equationSize = 0)
-{
-    CAddSilenceDlg dlg(equationSize);
-    MessageCatcher catcher;
-    const int result = RunDialog(dlg, [&] {
-        EXPECT_EQ(dlg.findChild<QLineEdit*>()->text(), "");
-        EXPECT_EQ(dlg.findChild<QComboBox*>()->currentText(), "10ms");
-        TypeText(dlg.findChild<QLineEdit*>(), amount);
-        dlg.findChild<QComboBox*>()->setCurrentIndex(unitIndex);
-        Click(ButtonNamed(&dlg, "OK"));
-    });
-    for (const ShownMessage& m : catcher.messages())
-        EXPECT_EQ(m.caption, "test_dialogs");
-    return {result, catcher.texts()};
-}
-
-const QString kOutOfRange255 = "Out of range! (1 - 255)";
-const QString kOutOfRange10 = "Out of range! (1 - 10)";
 
 CSound Sound(const std::string& name, int rate)
 {
@@ -69,44 +42,56 @@ QStringList Rows(const CSamplingDlg& dlg)
     return rows;
 }
 
-void DoubleClickRow(QListWidget* list, int row)
-{
-    const QRect rect = list->visualItemRect(list->item(row));
-    DoubleClick(list->viewport(), rect.center());
-}
-
 }  // namespace
 
-TEST(AddSilenceDlg, LengthsInTensOfMsAndSeconds)
+// Each case types an amount, picks the unit (0: tens of ms, 1: seconds) and
+// presses OK once; a refused amount keeps the dialog open.
+TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
 {
-    EXPECT_EQ(AddSilence("255", 0).result, 2550);
-    EXPECT_EQ(AddSilence("1", 0).result, 10);
-    EXPECT_EQ(AddSilence("10", 1).result, 10000);
-    EXPECT_EQ(AddSilence("1", 1).result, 1000);
-    EXPECT_EQ(AddSilence("  7 ms", 0).result, 70);
-}
-
-TEST(AddSilenceDlg, OutOfRangeAmountsKeepTheDialogOpen)
-{
-    for (const QString amount : {"256", "0", "", "abc", "-5", "99999999999"}) {
-        const SilenceAnswer answer = AddSilence(amount, 0);
-        EXPECT_EQ(answer.result, kStillOpen) << amount.toStdString();
-        EXPECT_EQ(answer.messages, std::vector<QString>{kOutOfRange255}) << amount.toStdString();
+    const QString range255 = "Out of range! (1 - 255)", range10 = "Out of range! (1 - 10)";
+    struct {
+        QString amount;
+        int unit;
+        int equationSize;
+        int result;
+        std::vector<QString> messages;
+    } const cases[] = {
+        {"255", 0, 0, 2550, {}},
+        {"1", 0, 0, 10, {}},
+        {"10", 1, 0, 10000, {}},
+        {"1", 1, 0, 1000, {}},
+        {"  7 ms", 0, 0, 70, {}},
+        {"5", 0, 255, 50, {}},
+        {"256", 0, 0, kStillOpen, {range255}},
+        {"0", 0, 0, kStillOpen, {range255}},
+        {"", 0, 0, kStillOpen, {range255}},
+        {"abc", 0, 0, kStillOpen, {range255}},
+        {"-5", 0, 0, kStillOpen, {range255}},
+        {"99999999999", 0, 0, kStillOpen, {range255}},
+        {"11", 1, 0, kStillOpen, {range10}},
+        {"300", 1, 0, kStillOpen, {range10}},
+        {"0", 1, 0, kStillOpen, {range10}},
+        {"4294967297", 1, 0, kStillOpen, {range10}},
+        {"5", 0, 256, kStillOpen, {"Playlist full!"}},
+        {"300", 0, 256, kStillOpen, {range255}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.amount.toStdString() + " unit " + std::to_string(c.unit) + " size " +
+                     std::to_string(c.equationSize));
+        CAddSilenceDlg dlg(c.equationSize);
+        MessageCatcher catcher;
+        const int result = RunDialog(dlg, [&] {
+            EXPECT_EQ(dlg.findChild<QLineEdit*>()->text(), "");
+            EXPECT_EQ(dlg.findChild<QComboBox*>()->currentText(), "10ms");
+            TypeText(dlg.findChild<QLineEdit*>(), c.amount);
+            dlg.findChild<QComboBox*>()->setCurrentIndex(c.unit);
+            Click(ButtonNamed(&dlg, "OK"));
+        });
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(catcher.texts(), c.messages);
+        for (const ShownMessage& m : catcher.messages())
+            EXPECT_EQ(m.caption, "test_dialogs");
     }
-    for (const QString amount : {"11", "300", "0", "4294967297"}) {
-        const SilenceAnswer answer = AddSilence(amount, 1);
-        EXPECT_EQ(answer.result, kStillOpen) << amount.toStdString();
-        EXPECT_EQ(answer.messages, std::vector<QString>{kOutOfRange10}) << amount.toStdString();
-    }
-}
-
-TEST(AddSilenceDlg, AFullPlaylistTakesNoSilence)
-{
-    EXPECT_EQ(AddSilence("5", 0, 255).result, 50);
-    const SilenceAnswer full = AddSilence("5", 0, 256);
-    EXPECT_EQ(full.result, kStillOpen);
-    EXPECT_EQ(full.messages, std::vector<QString>{"Playlist full!"});
-    EXPECT_EQ(AddSilence("300", 0, 256).messages, std::vector<QString>{kOutOfRange255});
 }
 
 TEST(AddSilenceDlg, CancelEscapeAndTheCloseBoxCancel)
@@ -131,19 +116,16 @@ TEST(AddSilenceDlg, CancelEscapeAndTheCloseBoxCancel)
 TEST(ConfirmDlg, OnlyOkConfirms)
 {
     CConfirmDlg ok;
-    EXPECT_EQ(ok.windowTitle(), "Confirm ?");
-    EXPECT_EQ(ok.findChild<QLabel*>()->text(), "Confirm Delete ?");
     EXPECT_EQ(RunDialog(ok, [&] { PressKey(ButtonNamed(&ok, "OK"), Qt::Key_Return); }), CConfirmDlg::kConfirmed);
     for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::CloseBox}) {
         CConfirmDlg dlg;
-        const int result = RunDialog(dlg, [&] {
-            EndDialog(dlg, ending, ButtonNamed(&dlg, "OK"));
-        });
+        const int result = RunDialog(dlg, [&] { EndDialog(dlg, ending, ButtonNamed(&dlg, "OK")); });
         EXPECT_NE(result, CConfirmDlg::kConfirmed);
         EXPECT_NE(result, kStillOpen);
     }
 }
 
+// The texts of a row are the views' own, tested with the views.
 TEST(SoundLibraryDlg, ShowsTheLibraryInTheViewsFormat)
 {
     CSoundList library;
@@ -156,54 +138,50 @@ TEST(SoundLibraryDlg, ShowsTheLibraryInTheViewsFormat)
     auto* list = dlg.findChild<QTableWidget*>();
     ASSERT_EQ(list->rowCount(), 2);
     ASSERT_EQ(list->columnCount(), 6);
-    QStringList first, headers;
-    for (int column = 0; column < 6; ++column) {
-        first << list->item(0, column)->text();
-        headers << list->horizontalHeaderItem(column)->text();
+    for (int row = 0; row < 2; ++row) {
+        const auto texts = LibraryRowTexts(row, *library.at(row));
+        for (int column = 0; column < 6; ++column)
+            EXPECT_EQ(list->item(row, column)->text().toStdString(), texts[column]) << row << "/" << column;
     }
-    EXPECT_EQ(first, (QStringList{"001", "voice.wav", "16000 Hz", "16 Bit", "STEREO", "1500 ms"}));
-    EXPECT_EQ(list->item(1, 4)->text(), "MONO");
-    EXPECT_EQ(headers, (QStringList{"No.", "Wav/MP3/WMA", "Sampling rate", "Bit", "Track", "Time"}));
-    EXPECT_EQ(list->columnWidth(0), 30);
-    EXPECT_EQ(list->columnWidth(2), 120);
-    EXPECT_TRUE(list->showGrid());
 }
 
+// The lowest selected row is returned; no selection, no library or Escape
+// cancel. A library of -1 sounds is never set.
 TEST(SoundLibraryDlg, ReturnsTheLowestSelectedRowOrCancels)
 {
-    CSoundLibraryDlg dlg;
-    dlg.setLibrary(Library(10));
-    auto* list = dlg.findChild<QTableWidget*>();
-    const int picked = RunDialog(dlg, [&] {
-        list->selectRow(7);
-        list->selectionModel()->select(list->model()->index(3, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        Click(ButtonNamed(&dlg, "OK"));
-    });
-    EXPECT_EQ(picked, 3);
-
-    CSoundLibraryDlg twice;
-    twice.setLibrary(Library(10));
-    auto* rows = twice.findChild<QTableWidget*>();
-    EXPECT_EQ(RunDialog(twice, [&] {
-        const QRect cell = rows->visualRect(rows->model()->index(0, 1));
-        DoubleClick(rows->viewport(), cell.center());
-    }),
-              0);
-
-    CSoundLibraryDlg none;
-    none.setLibrary(Library(3));
-    EXPECT_EQ(RunDialog(none, [&] { Click(ButtonNamed(&none, "OK")); }), CSoundLibraryDlg::kCancelled);
-    CSoundLibraryDlg empty;
-    EXPECT_EQ(RunDialog(empty, [&] { Click(ButtonNamed(&empty, "OK")); }), CSoundLibraryDlg::kCancelled);
-    CSoundLibraryDlg escaped;
-    escaped.setLibrary(Library(3));
-    auto* escapedList = escaped.findChild<QTableWidget*>();
-    EXPECT_EQ(RunDialog(escaped, [&] {
-        escapedList->selectRow(1);
-        PressKey(escapedList, Qt::Key_Escape);
-    }),
-              CSoundLibraryDlg::kCancelled);
+    using Steps = std::function<void(CSoundLibraryDlg&, QTableWidget*)>;
+    const Steps ok = [](CSoundLibraryDlg& dlg, QTableWidget*) { Click(ButtonNamed(&dlg, "OK")); };
+    const struct {
+        int sounds;
+        Steps steps;
+        int result;
+    } cases[] = {
+        {10,
+         [&](CSoundLibraryDlg& dlg, QTableWidget* list) {
+             list->selectRow(7);
+             list->selectionModel()->select(list->model()->index(3, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+             ok(dlg, list);
+         },
+         3},
+        {10, [](CSoundLibraryDlg&, QTableWidget* list) {
+             DoubleClick(list->viewport(), list->visualRect(list->model()->index(0, 1)).center());
+         }, 0},
+        {3, ok, CSoundLibraryDlg::kCancelled},
+        {-1, ok, CSoundLibraryDlg::kCancelled},
+        {3, [](CSoundLibraryDlg&, QTableWidget* list) {
+             list->selectRow(1);
+             PressKey(list, Qt::Key_Escape);
+         }, CSoundLibraryDlg::kCancelled},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        CSoundLibraryDlg dlg;
+        if (cases[i].sounds >= 0)
+            dlg.setLibrary(Library(cases[i].sounds));
+        auto* list = dlg.findChild<QTableWidget*>();
+        EXPECT_EQ(RunDialog(dlg, [&] { cases[i].steps(dlg, list); }), cases[i].result);
+    }
 }
 
 TEST(SamplingDlg, OffersTheCandidatesUpToTheHighestRate)
@@ -216,63 +194,42 @@ TEST(SamplingDlg, OffersTheCandidatesUpToTheHighestRate)
     EXPECT_FALSE(CSamplingDlg(8000).findChild<QAbstractButton*>());
 }
 
-TEST(SamplingDlg, ADoubleClickChoosesARateAndTheEmptyRowCancels)
+// A rate is chosen by a double-click or Enter on its row, never as a row
+// index; the empty row, Escape and the close box cancel, and Enter with no
+// row selected does nothing.
+TEST(SamplingDlg, ARateIsChosenOnlyFromARateRow)
 {
-    CSamplingDlg dlg(22000);
-    auto* list = dlg.findChild<QListWidget*>();
-    EXPECT_EQ(RunDialog(dlg, [&] { DoubleClickRow(list, 1); }), CSamplingDlg::kChosen);
-    EXPECT_EQ(dlg.chosenRate(), 6000);
-
-    CSamplingDlg empty(8000);
-    auto* emptyList = empty.findChild<QListWidget*>();
-    EXPECT_EQ(RunDialog(empty, [&] { DoubleClickRow(emptyList, 3); }), CSamplingDlg::kCancelled);
-    EXPECT_EQ(empty.chosenRate(), 0);
-}
-
-// Enter confirms the rate selected in the list: a rate, never a row index.
-TEST(SamplingDlg, EnterConfirmsTheSelectedRate)
-{
-    CSamplingDlg dlg(22000);
-    auto* list = dlg.findChild<QListWidget*>();
-    EXPECT_EQ(RunDialog(dlg, [&] {
-        list->setCurrentRow(4);
-        PressKey(list, Qt::Key_Return);
-    }),
-              CSamplingDlg::kChosen);
-    EXPECT_EQ(dlg.chosenRate(), 12000);
-
-    CSamplingDlg nothing(22000);
-    EXPECT_EQ(RunDialog(nothing, [&] { PressKey(nothing.findChild<QListWidget*>(), Qt::Key_Enter); }), kStillOpen);
-
-    CSamplingDlg emptyRow(8000);
-    auto* emptyList = emptyRow.findChild<QListWidget*>();
-    EXPECT_EQ(RunDialog(emptyRow, [&] {
-        emptyList->setCurrentRow(3);
-        PressKey(emptyList, Qt::Key_Return);
-    }),
-              CSamplingDlg::kCancelled);
-}
-
-TEST(SamplingDlg, EscapeAndTheCloseBoxCancel)
-{
-    CSamplingDlg escaped(22000);
-    auto* list = escaped.findChild<QListWidget*>();
-    EXPECT_EQ(RunDialog(escaped, [&] {
-        list->setCurrentRow(2);
-        PressKey(list, Qt::Key_Escape);
-    }),
-              CSamplingDlg::kCancelled);
-    CSamplingDlg closed(22000);
-    EXPECT_EQ(RunDialog(closed, [&] { closed.close(); }), CSamplingDlg::kCancelled);
-}
-
-TEST(AboutDlg, ShowsTheProductAndCloses)
-{
-    CAboutDlg dlg;
-    EXPECT_EQ(dlg.windowTitle(), "About KR615B DadezEvur V1.0");
-    QStringList texts;
-    for (QLabel* label : dlg.findChildren<QLabel*>())
-        texts << label->text();
-    EXPECT_TRUE(texts.contains("KR615B DadezEvur V1.0"));
-    EXPECT_EQ(RunDialog(dlg, [&] { Click(ButtonNamed(&dlg, "OK")); }), QDialog::Accepted);
+    constexpr int kDoubleClick = 0, kCloseBox = -1;
+    struct {
+        int highest;
+        int row;
+        int action;  // a key, or one of the two above
+        int result;
+        int rate;
+    } const cases[] = {
+        {22000, 1, kDoubleClick, CSamplingDlg::kChosen, 6000},
+        {8000, 3, kDoubleClick, CSamplingDlg::kCancelled, 0},
+        {22000, 4, Qt::Key_Return, CSamplingDlg::kChosen, 12000},
+        {22000, -1, Qt::Key_Enter, kStillOpen, 0},
+        {8000, 3, Qt::Key_Return, CSamplingDlg::kCancelled, 0},
+        {22000, 2, Qt::Key_Escape, CSamplingDlg::kCancelled, 0},
+        {22000, -1, kCloseBox, CSamplingDlg::kCancelled, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.highest) + " row " + std::to_string(c.row) + " action " +
+                     std::to_string(c.action));
+        CSamplingDlg dlg(c.highest);
+        auto* list = dlg.findChild<QListWidget*>();
+        const int result = RunDialog(dlg, [&] {
+            if (c.action == kDoubleClick)
+                return DoubleClick(list->viewport(), list->visualItemRect(list->item(c.row)).center());
+            if (c.action == kCloseBox)
+                return void(dlg.close());
+            if (c.row >= 0)
+                list->setCurrentRow(c.row);
+            PressKey(list, c.action);
+        });
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(dlg.chosenRate(), c.rate);
+    }
 }

@@ -54,25 +54,23 @@ protected:
 
 }  // namespace
 
-TEST_F(FlashWriterTest, WritesTheBinIntoAChipOfItsSize)
+// A chip of the BIN's size, and a larger one whose rest is filled with
+// erased bytes from a temporary padded copy.
+TEST_F(FlashWriterTest, WritesTheBinIntoAChipOfItsSizeOrLarger)
 {
-    const WriteRun run = Write(256 * kKiB, EmulatedChip(256 * kKiB, chipImage));
-    EXPECT_TRUE(run.verdict.verified) << run.verdict.text.toStdString();
-    EXPECT_TRUE(run.verdict.text.startsWith("Written and verified:")) << run.verdict.text.toStdString();
-    EXPECT_TRUE(run.output.contains("Verifying flash... VERIFIED."));
-    EXPECT_EQ(ReadBytes(chipImage), bin);
-}
-
-TEST_F(FlashWriterTest, FillsTheRestOfALargerChipWithErasedBytes)
-{
-    const WriteRun run = Write(256 * kKiB, EmulatedChip(1024 * kKiB, chipImage));
-    EXPECT_TRUE(run.verdict.verified) << run.verdict.text.toStdString();
-    EXPECT_TRUE(run.verdict.text.contains("The chip holds 1,048,576 bytes; after the BIN it holds 0xFF."));
-    std::vector<uint8_t> expected = bin;
-    expected.resize(1024 * kKiB, 0xFF);
-    EXPECT_EQ(ReadBytes(chipImage), expected);
-    // The padded copy was a temporary file, gone with the run.
-    EXPECT_EQ(ReadBytes(binPath), bin);
+    for (const size_t chipSize : {256 * kKiB, 1024 * kKiB}) {
+        SCOPED_TRACE(chipSize);
+        const WriteRun run = Write(256 * kKiB, EmulatedChip(chipSize, chipImage));
+        EXPECT_TRUE(run.verdict.verified) << run.verdict.text.toStdString();
+        EXPECT_TRUE(run.verdict.text.startsWith("Written and verified:")) << run.verdict.text.toStdString();
+        EXPECT_EQ(run.verdict.text.contains("The chip holds 1,048,576 bytes; after the BIN it holds 0xFF."),
+                  chipSize > bin.size());
+        EXPECT_TRUE(run.output.contains("Verifying flash... VERIFIED."));
+        std::vector<uint8_t> expected = bin;
+        expected.resize(chipSize, 0xFF);
+        EXPECT_EQ(ReadBytes(chipImage), expected);
+        EXPECT_EQ(ReadBytes(binPath), bin);
+    }
 }
 
 TEST_F(FlashWriterTest, RefusesAChipSmallerThanTheBin)
@@ -114,27 +112,29 @@ TEST_F(FlashWriterTest, NamesTheChipTypesWhenSeveralMatchAndWritesWithTheOneChos
         << unknown.verdict.text.toStdString();
 }
 
-TEST_F(FlashWriterTest, SaysWhyWhenThereIsNoProgrammerOrChip)
+TEST_F(FlashWriterTest, SaysWhyWhenThereIsNoFlashromProgrammerOrChip)
 {
-    const auto verdictStarts = [&](const QString& programmer, const QString& start) {
-        const WriteRun run = Write(256 * kKiB, programmer);
-        EXPECT_FALSE(run.verdict.verified);
-        EXPECT_TRUE(run.verdict.text.startsWith(start)) << run.verdict.text.toStdString();
+    const struct {
+        QString programmer;
+        QString start;
+        const char* flashrom = nullptr;
+    } cases[] = {
+        {"no_such_programmer", "flashrom does not know the programmer \"no_such_programmer\""},
+        // No programmer is plugged into this machine.
+        {"ch341a_spi", "No programmer found: flashrom could not open the programmer \"ch341a_spi\""},
+        {"dummy:bus=spi", "No flash chip found:"},
+        {EmulatedChip(256 * kKiB, chipImage), "flashrom is missing: /nonexistent/flashrom cannot be started.",
+         "/nonexistent/flashrom"},
     };
-    verdictStarts("no_such_programmer", "flashrom does not know the programmer \"no_such_programmer\"");
-    // No programmer is plugged into this machine.
-    verdictStarts("ch341a_spi", "No programmer found: flashrom could not open the programmer \"ch341a_spi\"");
-    verdictStarts("dummy:bus=spi", "No flash chip found:");
-}
-
-TEST_F(FlashWriterTest, SaysFlashromIsMissing)
-{
-    qputenv("KR_LOADER_FLASHROM", "/nonexistent/flashrom");
-    const WriteRun run = Write(256 * kKiB, EmulatedChip(256 * kKiB, chipImage));
-    qunsetenv("KR_LOADER_FLASHROM");
-    EXPECT_FALSE(run.verdict.verified);
-    EXPECT_TRUE(run.verdict.text.startsWith("flashrom is missing: /nonexistent/flashrom cannot be started."))
-        << run.verdict.text.toStdString();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.programmer.toStdString());
+        if (c.flashrom)
+            qputenv("KR_LOADER_FLASHROM", c.flashrom);
+        const WriteRun run = Write(256 * kKiB, c.programmer);
+        qunsetenv("KR_LOADER_FLASHROM");
+        EXPECT_FALSE(run.verdict.verified);
+        EXPECT_TRUE(run.verdict.text.startsWith(c.start)) << run.verdict.text.toStdString();
+    }
 }
 
 TEST_F(FlashWriterTest, AStoppedWriteIsNoSuccess)

@@ -22,15 +22,6 @@ std::string Read(const std::string& path)
 
 }  // namespace
 
-TEST(FileCopier, NewObjectReportsNoError)
-{
-    const CFileCopier copier;
-    EXPECT_EQ(copier.errorText, "No error");
-    EXPECT_EQ(copier.errorCode, 0);
-    EXPECT_FALSE(copier.overwrite);
-    EXPECT_EQ(copier.depthLimit, -1);
-}
-
 TEST(FileCopier, NextCopyNames)
 {
     EXPECT_EQ(CFileCopier::NextCopyName("/s/x.wav"), "/s/Copy of x.wav");
