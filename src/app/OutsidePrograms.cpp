@@ -10,9 +10,9 @@ ProgramLaunch DownloadToolLaunch(const std::string& programFolder, const std::st
     return launch;
 }
 
-ProgramLaunch OtherEditionLaunch(const std::string& programFolder)
+ProgramLaunch EditionLaunch(const std::string& programFolder, Edition edition)
 {
-    return {programFolder + "KR_App_SC", {}};
+    return {programFolder + (edition == Edition::SimplifiedChinese ? "KR_App_SC" : "KR_App"), {}};
 }
 
 std::string HelpFilePath(const std::string& programFolder)

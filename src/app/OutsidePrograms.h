@@ -14,8 +14,12 @@ struct ProgramLaunch {
 // or nothing when no project is open.
 ProgramLaunch DownloadToolLaunch(const std::string& programFolder, const std::string& projectFilePath);
 
-// The other-language edition, given nothing.
-ProgramLaunch OtherEditionLaunch(const std::string& programFolder);
+// The two editions of the desktop program: the same program with its texts
+// in English or in Simplified Chinese.
+enum class Edition { English, SimplifiedChinese };
+
+// An edition of the desktop program, given nothing.
+ProgramLaunch EditionLaunch(const std::string& programFolder, Edition edition);
 
 // The user guide the desktop's viewer opens.
 std::string HelpFilePath(const std::string& programFolder);

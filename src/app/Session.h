@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/OutsidePrograms.h"
 #include "app/WindowPort.h"
 #include "audio/PreviewHost.h"
 #include "model/Project.h"
@@ -113,9 +114,9 @@ public:
     // --- Outside programs ----------------------------------------------------
     void DownloadData();
     void HelpContent();
-    // Saves the open project and starts the other-language edition; true when
-    // the program may end.
-    bool SwitchToOtherEdition();
+    // Saves the open project and starts the given edition of the program;
+    // true when this one may end.
+    bool SwitchToEdition(Edition edition);
 
 private:
     // PreviewHost: the workers' calls reach the window through the port.

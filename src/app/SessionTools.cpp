@@ -26,12 +26,12 @@ void Session::HelpContent()
     port_.OpenDocument(HelpFilePath(programFolder_));
 }
 
-bool Session::SwitchToOtherEdition()
+bool Session::SwitchToEdition(Edition edition)
 {
     // Leaving this edition must not lose the open project.
     if (!Exit())
         return false;
-    const ProgramLaunch launch = OtherEditionLaunch(programFolder_);
+    const ProgramLaunch launch = EditionLaunch(programFolder_, edition);
     if (!Start(launch)) {
         port_.ShowMessage({"Cannot start " + launch.program + ".", Caption::Product, MessageIcon::Error});
         return false;

@@ -31,8 +31,9 @@ constexpr int kToolbarImageSize = 36;
 constexpr int kFlashPaneWidth = 200;
 }  // namespace
 
-CKR_AppDlg::CKR_AppDlg(std::string programFolder, QWidget* parent)
+CKR_AppDlg::CKR_AppDlg(std::string programFolder, Edition edition, QWidget* parent)
     : QMainWindow(parent),
+      edition_(edition),
       session_(std::make_unique<Session>(static_cast<WindowPort&>(*this), std::move(programFolder))),
       layout_(DialogBaseUnits(QApplication::font()))
 {
@@ -253,7 +254,7 @@ void CKR_AppDlg::runCommand(CommandId id)
     case ID_TOOL_DOWNLOAD:
         return s.DownloadData();
     case ID_LANGUAGE_CHINESE:
-        return switchToOtherEdition();
+        return switchToEdition(Edition::SimplifiedChinese);
     case ID_HELP_ABOUT: {
         CAboutDlg about(this);
         about.exec();
@@ -262,16 +263,16 @@ void CKR_AppDlg::runCommand(CommandId id)
     case ID_HELP_CONTENT:
         return s.HelpContent();
     case ID_LANGUAGE_ENGLISH:
-        // The edition already running.
-        return;
+        return switchToEdition(Edition::English);
     default:
         return;
     }
 }
 
-void CKR_AppDlg::switchToOtherEdition()
+void CKR_AppDlg::switchToEdition(Edition edition)
 {
-    if (!session_->SwitchToOtherEdition())
+    // Choosing the edition already running does nothing.
+    if (edition == edition_ || !session_->SwitchToEdition(edition))
         return;
     leaving_ = true;
     close();

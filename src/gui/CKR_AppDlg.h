@@ -29,8 +29,9 @@ class QToolBar;
 class CKR_AppDlg : public QMainWindow, public WindowPort {
     Q_OBJECT
 public:
-    // `programFolder` ends with a separator; see Session.
-    explicit CKR_AppDlg(std::string programFolder, QWidget* parent = nullptr);
+    // `programFolder` ends with a separator; see Session. `edition` is the
+    // edition this window belongs to: its Language menu starts the other.
+    explicit CKR_AppDlg(std::string programFolder, Edition edition = Edition::English, QWidget* parent = nullptr);
     ~CKR_AppDlg() override;
 
     Session& session() { return *session_; }
@@ -74,10 +75,11 @@ private:
     void createCharacterKeys();
     void placeControls();
     void runCommand(CommandId id);
-    void switchToOtherEdition();
+    void switchToEdition(Edition edition);
     // Runs `act` on the list view `view`; the three share no base class.
     template <typename Act> decltype(auto) onView(View view, Act act);
 
+    const Edition edition_;
     // Made before the views, which hold a reference to it, and destroyed
     // before them.
     std::unique_ptr<Session> session_;

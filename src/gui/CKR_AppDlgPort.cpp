@@ -27,24 +27,25 @@
 #include "gui/CListCtrl_Backgroundmusic.h"
 #include "gui/CListCtrl_Playlist.h"
 #include "gui/CListCtrl_Snd_Lib.h"
+#include "gui/EditionTranslation.h"
 #include "gui/FileDialogFilter.h"
 #include "support/Paths.h"
 
 namespace {
 
 // The core's texts are byte strings in the system's encoding, file names
-// included.
-QString Text(const std::string& bytes) { return QString::fromLocal8Bit(bytes); }
+// included, shown as the running edition shows them.
+QString Text(const std::string& bytes) { return DisplayText(QString::fromLocal8Bit(bytes)); }
 
 QString CaptionText(Caption caption)
 {
     switch (caption) {
     case Caption::Product:
-        return QString::fromLatin1(kProductCaption);
+        return DisplayText(QString::fromLatin1(kProductCaption));
     case Caption::ApplicationName:
         return ApplicationNameCaption();
     case Caption::Error:
-        return QStringLiteral("Error");
+        return DisplayText(QStringLiteral("Error"));
     }
     return {};
 }

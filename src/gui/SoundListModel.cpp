@@ -1,6 +1,7 @@
 #include "gui/SoundListModel.h"
 
 #include "app/ViewRows.h"
+#include "gui/EditionTranslation.h"
 #include "model/Sound.h"
 #include "support/Paths.h"
 
@@ -11,11 +12,18 @@ const std::vector<ViewColumn>& SoundListModel::columns() const
     return format_ == Format::Library ? LibraryViewColumns() : PlaylistViewColumns();
 }
 
-template <size_t N> static QStringList ToQt(const std::array<std::string, N>& texts)
+// A row as the running edition shows it. The file name in column
+// `nameColumn` stays as it is; the other texts ("STEREO", "100 ms", ...) are
+// the program's own.
+constexpr size_t kNoName = SIZE_MAX;
+
+template <size_t N> static QStringList ToQt(const std::array<std::string, N>& texts, size_t nameColumn)
 {
     QStringList row;
-    for (const std::string& text : texts)
-        row.append(ToQtPath(text));  // names are file names in the platform's encoding
+    for (size_t i = 0; i < N; ++i) {
+        const QString text = ToQtPath(texts[i]);  // names are file names in the platform's encoding
+        row.append(i == nameColumn ? text : DisplayText(text));
+    }
     return row;
 }
 
@@ -26,8 +34,9 @@ void SoundListModel::setRows(const CSoundList& list)
     rows_.reserve(list.count());
     int index = 0;
     for (const CSound& sound : list) {
-        rows_.push_back(format_ == Format::Library ? ToQt(LibraryRowTexts(index, sound))
-                                                  : ToQt(PlaylistRowTexts(index, sound)));
+        rows_.push_back(format_ == Format::Library
+                            ? ToQt(LibraryRowTexts(index, sound), 1)
+                            : ToQt(PlaylistRowTexts(index, sound), sound.kind != CSound::kSilence ? 2 : kNoName));
         ++index;
     }
     endResetModel();
@@ -75,7 +84,7 @@ QVariant SoundListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(columns()[section].title);
+        return DisplayText(QString::fromLatin1(columns()[section].title));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

@@ -183,7 +183,7 @@ TEST_F(ProjectSessionTest, AProjectThatCannotBeSavedStaysOpen)
 
     session.Close();
     EXPECT_FALSE(session.Exit());
-    EXPECT_FALSE(session.SwitchToOtherEdition());
+    EXPECT_FALSE(session.SwitchToEdition(Edition::SimplifiedChinese));
     session.Open();
     session.New();
     EXPECT_EQ(port.messages.size(), 5u);

@@ -7,7 +7,8 @@ TEST(OutsidePrograms, DownloadToolIsGivenTheCompiledBinOrNothing)
     EXPECT_EQ(tool.program, "/opt/kr/Quick_Loader/Quick.Loader.A3");
     EXPECT_EQ(tool.arguments, std::vector<std::string>{"/P/a b.winproj/a b.winproj.bin"});
     EXPECT_TRUE(DownloadToolLaunch("/opt/kr/", "").arguments.empty());
-    EXPECT_EQ(OtherEditionLaunch("/opt/kr/").program, "/opt/kr/KR_App_SC");
+    EXPECT_EQ(EditionLaunch("/opt/kr/", Edition::SimplifiedChinese).program, "/opt/kr/KR_App_SC");
+    EXPECT_EQ(EditionLaunch("/opt/kr/", Edition::English).program, "/opt/kr/KR_App");
     EXPECT_EQ(HelpFilePath("/opt/kr/"), "/opt/kr/help.html");
 }
 
@@ -21,7 +22,7 @@ TEST_F(ProjectSessionTest, OtherEditionSavesFirstAndStaysWhenItCannotStart)
     port.keys.push_back(keys);
     here.KeySetup();
 
-    EXPECT_FALSE(here.SwitchToOtherEdition());
+    EXPECT_FALSE(here.SwitchToEdition(Edition::SimplifiedChinese));
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_NE(port.messages[0].text.find("KR_App_SC"), std::string::npos);
     ProjectContent saved;
