@@ -18,6 +18,7 @@
 class CListCtrl_Backgroundmusic;
 class CListCtrl_Playlist;
 class CListCtrl_Snd_Lib;
+class SoundListView;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -76,8 +77,7 @@ private:
     void placeControls();
     void runCommand(CommandId id);
     void switchToEdition(Edition edition);
-    // Runs `act` on the list view `view`; the three share no base class.
-    template <typename Act> decltype(auto) onView(View view, Act act);
+    SoundListView& listView(View view) const;
 
     const Edition edition_;
     // Made before the views, which hold a reference to it, and destroyed

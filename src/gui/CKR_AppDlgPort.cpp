@@ -67,17 +67,17 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
 
 }  // namespace
 
-template <typename Act> decltype(auto) CKR_AppDlg::onView(View view, Act act)
+SoundListView& CKR_AppDlg::listView(View view) const
 {
     switch (view) {
     case View::Library:
-        return act(*library_);
+        return *library_;
     case View::Playlist:
-        return act(*playlist_);
+        return *playlist_;
     case View::BackgroundMusic:
         break;
     }
-    return act(*backgroundMusic_);
+    return *backgroundMusic_;
 }
 
 void CKR_AppDlg::ShowMessage(const UserMessage& message)
@@ -186,22 +186,22 @@ std::optional<CEquation> CKR_AppDlg::EditEquations(const CEquation& equations, i
 
 int CKR_AppDlg::SelectedRow(View view)
 {
-    return onView(view, [](auto& list) { return list.selectedRow(); });
+    return listView(view).selectedRow();
 }
 
 void CKR_AppDlg::RebuildView(View view)
 {
-    onView(view, [](auto& list) { list.rebuild(); });
+    listView(view).rebuild();
 }
 
 void CKR_AppDlg::ClearView(View view)
 {
-    onView(view, [](auto& list) { list.clearRows(); });
+    listView(view).clearRows();
 }
 
 void CKR_AppDlg::RemoveRow(View view, int row)
 {
-    onView(view, [row](auto& list) { list.removeRow(row); });
+    listView(view).removeRow(row);
 }
 
 void CKR_AppDlg::SetTitle(const std::string& title) { setWindowTitle(Text(title)); }
