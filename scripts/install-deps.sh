@@ -13,7 +13,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   espeak-ng sox ffmpeg
   clang
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-wqy-microhei
   xdg-utils
 )
 
