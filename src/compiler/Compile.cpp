@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <exception>
 
-#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "compiler/BinLayout.h"
 #include "compiler/ConversionQueue.h"
@@ -52,6 +51,7 @@ private:
     QFile bin_;
     int conversionsDone_ = 0;
     int conversionsTotal_ = 0;  // the library sounds and the silence
+    QTemporaryDir scratch_;     // where the silence is converted
 };
 
 bool Compiler::fileError(const char* action, const std::string& path, const QFileDevice& file)
@@ -128,29 +128,15 @@ bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversio
     return true;
 }
 
-// The silence to convert: the program folder's own, or a copy in the user's
-// cache folder when the converted files cannot be written beside it.
+// The silence to convert: a copy of the program folder's own in a folder of
+// this compile's. The converter writes its files beside its input, and the
+// program folder may be read-only or shared by compiles running at once.
 std::string Compiler::silenceSource()
 {
     const std::string source = in_.programFolder + kSilenceFileName;
-    const auto writable = [](const std::string& path) {
-        QFile probe(ToQtPath(path));
-        const bool existed = probe.exists();
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-            return false;
-        probe.close();
-        if (!existed)
-            probe.remove();
-        return true;
-    };
-    const std::string output = source + ".rbf";
-    if (writable(output) && writable(CompanionOf(output)))
-        return source;
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (cache.isEmpty() || !QDir().mkpath(cache))
+    if (!scratch_.isValid())
         return source;  // nowhere better: the conversion reports the failure
-    const std::string copy = JoinPath(FromQtPath(cache), kSilenceFileName);
-    QFile::remove(ToQtPath(copy));
+    const std::string copy = JoinPath(FromQtPath(scratch_.path()), kSilenceFileName);
     if (!QFile::copy(ToQtPath(source), ToQtPath(copy)))
         return source;
     return copy;
@@ -166,6 +152,7 @@ bool Compiler::appendSilenceSlots(int count)
     reportProgress();
     if (voiceData.empty())
         return notConverted(source);
+    const std::string original = in_.programFolder + kSilenceFileName;
     QFile data(ToQtPath(voiceData));
     if (!data.open(QIODevice::ReadOnly))
         return fileError("open", voiceData, data);
@@ -177,7 +164,7 @@ bool Compiler::appendSilenceSlots(int count)
     if (silence.size() != qsizetype(kSilenceSlotBytes)) {
         result_.messages.push_back({"The converted silence " + voiceData + " is " + std::to_string(silence.size()) +
                                         " bytes long instead of " + std::to_string(kSilenceSlotBytes) +
-                                        ": check " + source + ". No BIN was completed.",
+                                        ": check " + original + ". No BIN was completed.",
                                     Caption::Product, MessageIcon::Error});
         return false;
     }

@@ -38,13 +38,12 @@ TEST(Compile, NewProjectWithEmptyLibrary)
     EXPECT_EQ(Slice(bin, 0x16F00, 256), Slice(ReadBytes(ProgramDir() + "q31825_A3_Ext_Spi_Code.bin"), 0, 256));
 
     // 510 copies of the converted silence, then erased flash.
-    const std::vector<uint8_t> silence = ReadBytes(ProgramDir() + "silence10ms.wav.rbf");
+    const std::vector<uint8_t> silence = voice::EncodeVoice(*voice::ReadWavFile(ProgramDir() + "silence10ms.wav", nullptr));
     ASSERT_EQ(silence.size(), 68u);
     for (int k = 0; k < 510; ++k)
         ASSERT_EQ(Slice(bin, 0x17FF0 + 68 * size_t(k), 68), silence) << "slot " << k;
     EXPECT_NE(bin[0x20767], 0xFF);  // the silence's checksum ends the data
     EXPECT_EQ(Slice(bin, 0x20768, 262144 - 0x20768), std::vector<uint8_t>(262144 - 0x20768, 0xFF));
-    EXPECT_TRUE(Exists(ProgramDir() + "silence10ms.wav.rbf.h"));
 }
 
 TEST(Compile, LibrarySoundsEquationsAndTemporaryFiles)
@@ -248,21 +247,18 @@ TEST(Compile, SilenceOfTheWrongSizeStopsTheCompile)
     EXPECT_EQ(bin[end], 0xFF);
 }
 
-TEST(Compile, SilenceGoesToTheCacheWhenTheProgramFolderIsNotWritable)
+TEST(Compile, TheProgramFolderIsOnlyRead)
 {
+    // The program folder may be read-only or shared by compiles running at
+    // once: nothing is written there, even where a converted silence of an
+    // earlier version could not be replaced.
     CompileFixture f;
     const std::string folder = f.ownProgramFolder();
-    // The converted silence cannot be written where the silence lies.
     QDir().mkpath(QString::fromStdString(folder + "silence10ms.wav.rbf"));
-    const std::string cache = f.dir.file("cache");
-    const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache));
+    const QStringList before = QDir(QString::fromStdString(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const CompileResult r = f.compile();
-    if (oldCache.isNull())
-        qunsetenv("XDG_CACHE_HOME");
-    else
-        qputenv("XDG_CACHE_HOME", oldCache);
     ASSERT_TRUE(r.saved) << Texts(r)[0];
+    EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     const std::vector<uint8_t> bin = ReadBytes(f.binPath());
-    EXPECT_EQ(Slice(bin, 0x17FF0, 68), ReadBytes(ProgramDir() + "silence10ms.wav.rbf"));
+    EXPECT_EQ(Slice(bin, 0x17FF0, 68), voice::EncodeVoice(*voice::ReadWavFile(folder + "silence10ms.wav", nullptr)));
 }
