@@ -2,13 +2,11 @@
 // A window port with scripted answers and a log of what the session asked of
 // the window, so that a whole command can be checked without a window.
 // Answers are queued per dialog; a dialog with no queued answer is
-// cancelled. Work that preview workers send to the window's thread waits,
-// as it would in the window's event queue, until the test runs it.
+// cancelled. What preview workers send to the window's thread is dropped.
 
 #include <deque>
 #include <functional>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,7 +35,6 @@ public:
     std::vector<int> samplingRateOffers;       // highest rate of each Choose Sampling Rate
     std::vector<int> silenceDialogSizes;       // equation size given to each Add Silence
     std::vector<std::string> replaceQuestions; // paths asked about
-    int confirmCount = 0;
     std::vector<View> rebuilds;
     std::vector<View> clears;
     std::vector<std::pair<View, int>> removedRows;
@@ -46,10 +43,7 @@ public:
     std::optional<int> shownEquation;
     std::optional<bool> backgroundMusicViewEnabled;
     std::optional<int> modeCheck;
-    std::optional<std::pair<std::string, std::string>> flashUsage;
-    int flashUsageUpdates = 0;
     std::vector<std::pair<int, int>> progress;
-    std::vector<std::string> openedDocuments;
 
     std::vector<std::string> messageTexts() const
     {
@@ -72,15 +66,10 @@ public:
         clears.clear();
         removedRows.clear();
         titles.clear();
-        flashUsageUpdates = 0;
     }
 
     void ShowMessage(const UserMessage& message) override { messages.push_back(message); }
-    bool Confirm() override
-    {
-        ++confirmCount;
-        return take(confirms).value_or(false);
-    }
+    bool Confirm() override { return take(confirms).value_or(false); }
     bool ConfirmReplace(const std::string& path) override
     {
         replaceQuestions.push_back(path);
@@ -137,34 +126,12 @@ public:
     void ShowCurrentEquation(int number) override { shownEquation = number; }
     void EnableBackgroundMusicView(bool on) override { backgroundMusicViewEnabled = on; }
     void SetModeCheck(int controlMode) override { modeCheck = controlMode; }
-    void ShowFlashUsage(const std::string& total, const std::string& percent) override
-    {
-        flashUsage = {total, percent};
-        ++flashUsageUpdates;
-    }
+    void ShowFlashUsage(const std::string&, const std::string&) override {}
     void ShowProgress(int upper, int position) override { progress.emplace_back(upper, position); }
-    void OpenDocument(const std::string& path) override { openedDocuments.push_back(path); }
-    void RunOnWindowThread(std::function<void()> work) override
-    {
-        std::lock_guard lock(pendingMutex_);
-        pending_.push_back(std::move(work));
-    }
-    // The window's event loop: runs what the workers have sent so far.
-    void RunPendingWork()
-    {
-        std::vector<std::function<void()>> work;
-        {
-            std::lock_guard lock(pendingMutex_);
-            work.swap(pending_);
-        }
-        for (auto& w : work)
-            w();
-    }
+    void OpenDocument(const std::string&) override {}
+    void RunOnWindowThread(std::function<void()>) override {}
 
 private:
-    std::mutex pendingMutex_;
-    std::vector<std::function<void()>> pending_;
-
     template <typename T> static std::optional<T> take(std::deque<T>& queue)
     {
         // Built in place: GCC takes a moved-from optional<vector> for

@@ -61,15 +61,12 @@ TEST_F(LibraryRemovalTest, DeleteTakesTheEntryItsCopiesAndItsFile)
     EXPECT_EQ(eq[219].count(), 1);
     EXPECT_FALSE(Exists(a.path));
     EXPECT_TRUE(Exists(b.path));
-}
 
-TEST_F(LibraryRemovalTest, DeleteWithoutAnEntryChangesNothing)
-{
-    Add("a.wav");
+    // Without an entry nothing changes.
     for (int row : {-1, 1}) {
-        const RemovalResult r = DeleteLibraryEntry(project, row);
-        EXPECT_FALSE(r.changed);
-        EXPECT_TRUE(r.messages.empty());
+        const RemovalResult none = DeleteLibraryEntry(project, row);
+        EXPECT_FALSE(none.changed) << row;
+        EXPECT_TRUE(none.messages.empty()) << row;
     }
     EXPECT_EQ(project.content.library.count(), 1);
 }
@@ -91,7 +88,7 @@ TEST_F(LibraryRemovalTest, AFileThatCannotBeDeletedIsReportedAndTheEntryStillGoe
     EXPECT_TRUE(DeleteLibraryEntry(project, 0).messages.empty());
 }
 
-TEST_F(LibraryRemovalTest, NamesThatLeaveTheSoundFolderNeverTouchAFile)
+TEST_F(LibraryRemovalTest, NamesThatLeaveTheSoundFolderNeverTouchAFileOnDeleteOrEmpty)
 {
     // Files a hostile or damaged project file could aim at.
     WriteBytes(dir.file("outside.wav"), {9});
@@ -111,6 +108,19 @@ TEST_F(LibraryRemovalTest, NamesThatLeaveTheSoundFolderNeverTouchAFile)
     EXPECT_TRUE(Exists(dir.file("outside.wav")));
     EXPECT_TRUE(Exists(dir.file("p.winproj")));
     EXPECT_TRUE(Exists(project.soundFolderPath));
+
+    // Empty names them all in one message and still deletes the rest.
+    const CSound a = Add("a.wav");
+    Add("../outside.wav", false);
+    Add("x/y.wav", false);
+    const RemovalResult r = EmptyLibrary(project);
+    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(project.content.library.empty());
+    EXPECT_FALSE(Exists(a.path));
+    EXPECT_TRUE(Exists(dir.file("outside.wav")));
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "\"../outside.wav\", \"x/y.wav\" name no file inside the sound folder, so no file "
+                                  "was deleted for them.");
 }
 
 TEST_F(LibraryRemovalTest, EmptyDeletesEveryFileAndClearsTheEquationsButNotTheMusic)
@@ -149,23 +159,6 @@ TEST_F(LibraryRemovalTest, EmptyStopsAtTheFirstFileItCannotDelete)
     EXPECT_EQ(project.content, before);
     EXPECT_FALSE(Exists(a.path));
     EXPECT_TRUE(Exists(c.path));
-}
-
-TEST_F(LibraryRemovalTest, EmptyLeavesFilesOutsideTheSoundFolderAlone)
-{
-    WriteBytes(dir.file("outside.wav"), {9});
-    const CSound a = Add("a.wav");
-    Add("../outside.wav", false);
-    Add("x/y.wav", false);
-
-    const RemovalResult r = EmptyLibrary(project);
-    EXPECT_TRUE(r.changed);
-    EXPECT_TRUE(project.content.library.empty());
-    EXPECT_FALSE(Exists(a.path));
-    EXPECT_TRUE(Exists(dir.file("outside.wav")));
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text, "\"../outside.wav\", \"x/y.wav\" name no file inside the sound folder, so no file "
-                                  "was deleted for them.");
 }
 
 }  // namespace

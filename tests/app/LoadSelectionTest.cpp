@@ -4,8 +4,13 @@
 
 namespace {
 
-TEST(LoadSelection, TheFolderAndEveryNameMustFitTheBuffer)
+TEST(LoadSelection, TheSelectionMustFitTheBufferAndTheLibrary)
 {
+    // One file needs its path and a terminator.
+    EXPECT_TRUE(SelectionFitsLoad({std::string(kLoadSelectionBufferSize - 1, 'a')}));
+    EXPECT_FALSE(SelectionFitsLoad({std::string(kLoadSelectionBufferSize, 'a')}));
+    EXPECT_TRUE(SelectionFitsLoad({}));
+
     // Several files: the folder and a terminator, each name and a terminator,
     // one final terminator.
     const std::string folder = "/home/u/sounds";
@@ -17,18 +22,9 @@ TEST(LoadSelection, TheFolderAndEveryNameMustFitTheBuffer)
     EXPECT_TRUE(SelectionFitsLoad(paths));
     paths.back() += "x";
     EXPECT_FALSE(SelectionFitsLoad(paths));
-}
 
-TEST(LoadSelection, OneFileNeedsItsPathAndATerminator)
-{
-    EXPECT_TRUE(SelectionFitsLoad({std::string(kLoadSelectionBufferSize - 1, 'a')}));
-    EXPECT_FALSE(SelectionFitsLoad({std::string(kLoadSelectionBufferSize, 'a')}));
-    EXPECT_TRUE(SelectionFitsLoad({}));
-}
-
-TEST(LoadSelection, MoreFilesThanTheLibraryHoldsAreRefused)
-{
-    std::vector<std::string> paths;
+    // No more files than the library holds.
+    paths.clear();
     for (int i = 0; i < 510; ++i)
         paths.push_back("/s/" + std::to_string(i) + ".wav");
     EXPECT_TRUE(SelectionFitsLoad(paths));
@@ -38,19 +34,18 @@ TEST(LoadSelection, MoreFilesThanTheLibraryHoldsAreRefused)
 
 TEST(LoadSelection, TableSplitsNameAndExtension)
 {
-    const std::vector<LoadFile> table =
-        LoadFileTable({"/a/b/One.wav", "/a/b/two.WAV", "/a/b/three.tar.mp3", "/a/b/noext", "/a/b/.wav", "/a.b/c"});
-    ASSERT_EQ(table.size(), 6u);
-    EXPECT_EQ(table[0].name, "One.wav");
-    EXPECT_EQ(table[0].sourcePath, "/a/b/One.wav");
-    EXPECT_EQ(table[0].extension, "wav");
-    EXPECT_EQ(table[1].extension, "WAV");
-    EXPECT_EQ(table[2].extension, "mp3");
-    EXPECT_EQ(table[3].name, "noext");
-    EXPECT_EQ(table[3].extension, "");
-    EXPECT_EQ(table[4].extension, "wav");
-    EXPECT_EQ(table[5].name, "c");
-    EXPECT_EQ(table[5].extension, "");
+    const std::vector<std::string> paths = {"/a/b/One.wav", "/a/b/two.WAV", "/a/b/three.tar.mp3",
+                                            "/a/b/noext",   "/a/b/.wav",    "/a.b/c"};
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"One.wav", "wav"}, {"two.WAV", "WAV"}, {"three.tar.mp3", "mp3"}, {"noext", ""}, {".wav", "wav"}, {"c", ""}};
+    const std::vector<LoadFile> table = LoadFileTable(paths);
+    ASSERT_EQ(table.size(), expected.size());
+    for (size_t i = 0; i < table.size(); ++i) {
+        SCOPED_TRACE(paths[i]);
+        EXPECT_EQ(table[i].sourcePath, paths[i]);
+        EXPECT_EQ(table[i].name, expected[i].first);
+        EXPECT_EQ(table[i].extension, expected[i].second);
+    }
 }
 
 }  // namespace

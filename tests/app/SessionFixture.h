@@ -1,6 +1,7 @@
 #pragma once
-// A session on a new project in a scratch folder, driven through the scripted
-// port. Tests shape the project's content with Reopen.
+// A session on a new project P.winproj in a scratch folder, driven through the
+// scripted port, with the build's program folder for the compile. Tests shape
+// the project's content with Reopen, or make and open projects of their own.
 
 #include <functional>
 
@@ -30,6 +31,24 @@ protected:
         edit(project.content);
         session_.Adopt(std::move(project));
         port_.forgetLog();
+    }
+
+    // Makes NAME.winproj in the scratch folder through New; its project file.
+    std::string NewProject(const std::string& name = "X")
+    {
+        port_.files.push_back(dir_.file(name + ".winproj"));
+        session_.New();
+        return dir_.file(name + ".winproj/" + name + ".winproj");
+    }
+
+    // Writes `content` as the project file `name` and opens it.
+    std::string OpenProject(const ProjectContent& content, const std::string& name = "O.winproj")
+    {
+        const std::string path = dir_.file(name);
+        EXPECT_FALSE(WriteProjectFile(path, content));
+        port_.files.push_back(path);
+        session_.Open();
+        return path;
     }
 
     const ProjectContent& content() const { return session_.project().content; }

@@ -1,88 +1,86 @@
-#include "app/ProjectSessionFixture.h"
+#include "app/SessionFixture.h"
 
-TEST_F(ProjectSessionTest, OptionsAndModeMenuApplyTheirValues)
+using SessionSetup = SessionFixture;
+
+TEST_F(SessionSetup, OptionsAndModeMenuApplyTheirValues)
 {
-    NewProject();
-    port.files.push_back("/ext.bin");
-    session.LoadExternalBin();
-    session.LoadExternalBin();  // cancelled: the path stays
-    const COptions& options = session.project().content.options;
+    port_.files.push_back("/ext.bin");
+    session_.LoadExternalBin();
+    session_.LoadExternalBin();  // cancelled: the path stays
+    const COptions& options = content().options;
     const COptions before = options;
-    session.Options();  // Cancel
+    session_.Options();  // Cancel
     EXPECT_EQ(options, before);
 
     // One Line opens the background music; the dialog never edits the path.
     COptions chosen;
     chosen.backgroundMusic = 1;
-    port.options.push_back(chosen);
-    session.Options();
+    port_.options.push_back(chosen);
+    session_.Options();
     EXPECT_EQ(options.backgroundMusic, 1);
     EXPECT_EQ(options.externalBinPath, "/ext.bin");
-    EXPECT_EQ(port.backgroundMusicViewEnabled, true);
-    EXPECT_TRUE(session.commandsEnabled(View::BackgroundMusic));
-    EXPECT_EQ(port.modeCheck, kOneLine);
+    EXPECT_EQ(port_.backgroundMusicViewEnabled, true);
+    EXPECT_TRUE(session_.commandsEnabled(View::BackgroundMusic));
+    EXPECT_EQ(port_.modeCheck, kOneLine);
 
     // The Mode menu changes the mode and its mark only; Extended has no item.
-    session.SetControlMode(kMp3);
-    session.SetControlMode(kExtended);
+    session_.SetControlMode(kMp3);
+    session_.SetControlMode(kExtended);
     EXPECT_EQ(options.controlMode, kMp3);
-    EXPECT_EQ(port.modeCheck, kMp3);
-    EXPECT_EQ(port.backgroundMusicViewEnabled, true);
+    EXPECT_EQ(port_.modeCheck, kMp3);
+    EXPECT_EQ(port_.backgroundMusicViewEnabled, true);
 
     // A dismissed dialog hands back what it got: the view follows the mode.
-    port.options.push_back(options);
-    session.Options();
-    EXPECT_EQ(port.backgroundMusicViewEnabled, false);
-    EXPECT_FALSE(session.commandsEnabled(View::BackgroundMusic));
+    port_.options.push_back(options);
+    session_.Options();
+    EXPECT_EQ(port_.backgroundMusicViewEnabled, false);
+    EXPECT_FALSE(session_.commandsEnabled(View::BackgroundMusic));
 
     chosen.controlMode = kExtended;
-    port.options.push_back(chosen);
-    session.Options();
+    port_.options.push_back(chosen);
+    session_.Options();
     EXPECT_EQ(options.controlMode, kExtended);
-    EXPECT_EQ(port.modeCheck, kMp3);
+    EXPECT_EQ(port_.modeCheck, kMp3);
 }
 
-TEST_F(ProjectSessionTest, KeyAndEquationSetupApplyUnlessCancelled)
+TEST_F(SessionSetup, KeyAndEquationSetupApplyUnlessCancelled)
 {
-    NewProject();
     CKey keys;
     keys.keyFunction[23] = kStopFunction;
     CEquation equations;
     equations.equationNumber[0] = 219;
-    port.keys = {std::nullopt, keys};
-    port.equations = {std::nullopt, equations};
-    const ProjectContent& content = session.project().content;
-    session.KeySetup();
-    session.EquationSetup();
-    EXPECT_EQ(content.key, CKey{});
-    EXPECT_EQ(content.equation, CEquation{});
-    session.KeySetup();
-    session.EquationSetup();
-    EXPECT_EQ(content.key, keys);
-    EXPECT_EQ(content.equation, equations);
+    port_.keys = {std::nullopt, keys};
+    port_.equations = {std::nullopt, equations};
+    session_.KeySetup();
+    session_.EquationSetup();
+    EXPECT_EQ(content().key, CKey{});
+    EXPECT_EQ(content().equation, CEquation{});
+    session_.KeySetup();
+    session_.EquationSetup();
+    EXPECT_EQ(content().key, keys);
+    EXPECT_EQ(content().equation, equations);
 }
 
-TEST_F(ProjectSessionTest, PlusNeverPassesAnEmptyEquationAndMinusAlwaysRebuilds)
+TEST_F(SessionSetup, PlusNeverPassesAnEmptyEquationAndMinusAlwaysRebuilds)
 {
-    ProjectContent content;
-    content.equations[0].append(CSound::Silence(10));
-    content.equations[219].append(CSound::Silence(10));
-    OpenProject(content);
-    port.forgetLog();
+    Reopen([](ProjectContent& c) {
+        c.equations[0].append(CSound::Silence(10));
+        c.equations[219].append(CSound::Silence(10));
+    });
 
-    session.NextEquation();
-    session.NextEquation();  // equation 1 is empty
-    EXPECT_EQ(session.currentEquation(), 1);
-    EXPECT_EQ(port.shownEquation, 1);
-    EXPECT_EQ(port.rebuildCount(View::Playlist), 1);
+    session_.NextEquation();
+    session_.NextEquation();  // equation 1 is empty
+    EXPECT_EQ(session_.currentEquation(), 1);
+    EXPECT_EQ(port_.shownEquation, 1);
+    EXPECT_EQ(port_.rebuildCount(View::Playlist), 1);
 
-    session.SelectEquation(219);
-    session.NextEquation();
-    EXPECT_EQ(session.currentEquation(), 219);
+    session_.SelectEquation(219);
+    session_.NextEquation();
+    EXPECT_EQ(session_.currentEquation(), 219);
 
-    session.SelectEquation(0);
-    port.forgetLog();
-    session.PreviousEquation();
-    EXPECT_EQ(session.currentEquation(), 0);
-    EXPECT_EQ(port.rebuildCount(View::Playlist), 1);
+    session_.SelectEquation(0);
+    port_.forgetLog();
+    session_.PreviousEquation();
+    EXPECT_EQ(session_.currentEquation(), 0);
+    EXPECT_EQ(port_.rebuildCount(View::Playlist), 1);
 }

@@ -1,5 +1,7 @@
 #include "app/OutsidePrograms.h"
-#include "app/ProjectSessionFixture.h"
+#include "app/SessionFixture.h"
+
+using SessionTools = SessionFixture;
 
 TEST(OutsidePrograms, DownloadToolIsGivenTheCompiledBinOrNothing)
 {
@@ -12,20 +14,20 @@ TEST(OutsidePrograms, DownloadToolIsGivenTheCompiledBinOrNothing)
     EXPECT_EQ(HelpFilePath("/opt/kr/"), "/opt/kr/help.html");
 }
 
-TEST_F(ProjectSessionTest, OtherEditionSavesFirstAndStaysWhenItCannotStart)
+TEST_F(SessionTools, OtherEditionSavesFirstAndStaysWhenItCannotStart)
 {
-    Session here(port, dir.path() + "/");  // a program folder without it
-    port.files.push_back(dir.file("X.winproj"));
+    Session here(port_, dir_.path() + "/");  // a program folder without it
+    port_.files.push_back(dir_.file("X.winproj"));
     here.New();
     CKey keys;
     keys.keyFunction[0] = kNoFunction;
-    port.keys.push_back(keys);
+    port_.keys.push_back(keys);
     here.KeySetup();
 
     EXPECT_FALSE(here.SwitchToEdition(Edition::SimplifiedChinese));
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_NE(port.messages[0].text.find("KR_App_SC"), std::string::npos);
+    ASSERT_EQ(port_.messages.size(), 1u);
+    EXPECT_NE(port_.messages[0].text.find("KR_App_SC"), std::string::npos);
     ProjectContent saved;
-    ASSERT_FALSE(ReadProjectFile(dir.file("X.winproj/X.winproj"), saved));
+    ASSERT_FALSE(ReadProjectFile(dir_.file("X.winproj/X.winproj"), saved));
     EXPECT_EQ(saved.key, keys);
 }

@@ -18,25 +18,24 @@ QString Text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-TEST(EditionTranslation, PlainEditionKeepsEveryText)
+TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAndNumbers)
 {
-    for (const char* text : {"Sound Library full!", "BIN File Saved!\nSize: 1234 bytes", "&New Project", "12.50 % flash used"})
-        EXPECT_EQ(DisplayText(Text(text)), Text(text));
-}
+    const std::vector<std::pair<const char*, const char*>> texts = {
+        {"Sound Library full!", "声音库已满！"},
+        {"BIN File Saved!\nSize: 1234 bytes", "BIN 文件已保存！\n大小：1234 字节"},
+        {"12.50 % flash used", "已用闪存 12.50 %"},
+        {"Bin File don't fit in flash! Pls select 16M flash", "BIN 文件超出闪存容量！请选择 16M 闪存"},
+        // Texts it has no translation for, such as the system's file errors, stay as they are.
+        {"Cannot open /tmp/a1.winproj: No such file", "Cannot open /tmp/a1.winproj: No such file"},
+    };
+    EXPECT_EQ(DisplayText(Text("&New Project")), Text("&New Project"));
+    for (const auto& [plain, translated] : texts)
+        EXPECT_EQ(DisplayText(Text(plain)), Text(plain));
 
-TEST(EditionTranslation, OtherEditionTranslatesLinesAndNumbers)
-{
     EditionTranslation edition(*qApp);
     ASSERT_TRUE(edition.loaded());
-
-    EXPECT_EQ(DisplayText(Text("Sound Library full!")), Text("声音库已满！"));
-    EXPECT_EQ(DisplayText(Text("BIN File Saved!\nSize: 1234 bytes")), Text("BIN 文件已保存！\n大小：1234 字节"));
-    EXPECT_EQ(DisplayText(Text("12.50 % flash used")), Text("已用闪存 12.50 %"));
-    EXPECT_EQ(DisplayText(Text("Bin File don't fit in flash! Pls select 16M flash")),
-              Text("BIN 文件超出闪存容量！请选择 16M 闪存"));
-    // Texts it has no translation for, such as the system's file errors,
-    // stay as they are.
-    EXPECT_EQ(DisplayText(Text("Cannot open /tmp/a1.winproj: No such file")), Text("Cannot open /tmp/a1.winproj: No such file"));
+    for (const auto& [plain, translated] : texts)
+        EXPECT_EQ(DisplayText(Text(plain)), Text(translated)) << plain;
     // Translating twice changes nothing more.
     EXPECT_EQ(DisplayText(DisplayText(Text("Empty playlist"))), Text("播放列表已清空"));
 }

@@ -169,26 +169,16 @@ TEST_F(ListViewTest, ContextMenusOfferTheirItemsInOrderEachAskingForItsCommand)
     using Texts = std::vector<std::string>;
     EXPECT_EQ(MenuItems(*library.makeContextMenu(), true),
               (Texts{"&Load", "&Delete", "&Empty", "-", "&Play", "Play as &Chip"}));
-    EXPECT_EQ(library.requests, (Requests{{C::LoadLibrarySounds},
-                                          {C::DeleteLibrarySound},
-                                          {C::EmptyLibrary},
-                                          {C::PlayLibrarySound},
-                                          {C::PlayLibrarySoundAsChip}}));
+    EXPECT_EQ(library.requests, (Requests{{C::LoadLibrarySounds}, {C::DeleteLibrarySound}, {C::EmptyLibrary},
+                                          {C::PlayLibrarySound}, {C::PlayLibrarySoundAsChip}}));
 
     EXPECT_EQ(MenuItems(*playlist.makeContextMenu(), true),
               (Texts{"&Insert>", "WAV / MP3 / WMA", "-", "&10ms", "&20ms", "&50ms", "100ms", "200ms", "300ms", "-",
                      "&User Defined Silence", "<", "&Delete", "&Empty", "-", "&Play"}));
-    EXPECT_EQ(playlist.requests, (Requests{{C::InsertSound},
-                                           {C::InsertSilence, 10},
-                                           {C::InsertSilence, 20},
-                                           {C::InsertSilence, 50},
-                                           {C::InsertSilence, 100},
-                                           {C::InsertSilence, 200},
-                                           {C::InsertSilence, 300},
-                                           {C::InsertUserSilence},
-                                           {C::DeleteEntry},
-                                           {C::EmptyEquation},
-                                           {C::PlayEquation}}));
+    EXPECT_EQ(playlist.requests,
+              (Requests{{C::InsertSound}, {C::InsertSilence, 10}, {C::InsertSilence, 20}, {C::InsertSilence, 50},
+                        {C::InsertSilence, 100}, {C::InsertSilence, 200}, {C::InsertSilence, 300},
+                        {C::InsertUserSilence}, {C::DeleteEntry}, {C::EmptyEquation}, {C::PlayEquation}}));
 
     EXPECT_EQ(MenuItems(*music.makeContextMenu(), true), (Texts{"&Load", "&Empty", "-", "&Play"}));
     EXPECT_EQ(music.requests,

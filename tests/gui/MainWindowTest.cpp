@@ -263,9 +263,10 @@ TEST_F(MainWindow, ProgressShowsTheWorkersRangeAndAnEmptyRangeAsAnEmptyBar)
     EXPECT_EQ(progress()->value(), 0);
 }
 
-TEST_F(MainWindow, EnterEscapeAndEDoNotCloseTheWindow)
+TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)
 {
     showActive();
+    // Enter, Escape and E do not close it.
     auto* library = window.findChild<CListCtrl_Snd_Lib*>();
     library->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_E}) {
@@ -273,11 +274,7 @@ TEST_F(MainWindow, EnterEscapeAndEDoNotCloseTheWindow)
         QTest::keyClick(&window, key);
     }
     EXPECT_TRUE(window.isVisible());
-}
 
-TEST_F(MainWindow, TypedCEndsTheProgramOnlyFromTheMainWindowOutsideTextFields)
-{
-    showActive();
     // A text field of the main window keeps its characters.
     auto* field = new QLineEdit(window.centralWidget());
     field->show();
@@ -313,7 +310,7 @@ TEST_F(MainWindow, TypedCEndsTheProgramOnlyFromTheMainWindowOutsideTextFields)
     QFile::setPermissions(QString::fromStdString(edition), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.findChild<CListCtrl_Snd_Lib*>()->setFocus();
+    library->setFocus();
     QTest::keyClick(&window, Qt::Key_C);
     EXPECT_FALSE(window.isVisible());
 }
