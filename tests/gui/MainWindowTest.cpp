@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,7 +48,8 @@ protected:
     QToolBar* toolBar() const { return window.findChild<QToolBar*>(); }
     bool enabled(CommandId id) const { return window.action(id)->isEnabled(); }
 
-    // An empty folder as the program folder: nothing outside is started.
+    // An empty folder as the program folder: nothing outside is started
+    // unless a test puts it there.
     ScratchDir folder;
     CKR_AppDlg window;
 };
@@ -304,7 +306,11 @@ TEST_F(MainWindow, TypedCEndsTheProgramOnlyFromTheMainWindowOutsideTextFields)
     }
 
     // In the main window itself it switches to the other edition, which
-    // ends this one.
+    // ends this one. A stand-in that ends at once takes the edition's place.
+    const std::string edition = folder.file("KR_App_SC");
+    const std::string script = "#!/bin/sh\nexit 0\n";
+    WriteBytes(edition, {script.begin(), script.end()});
+    QFile::setPermissions(QString::fromStdString(edition), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     window.findChild<CListCtrl_Snd_Lib*>()->setFocus();
