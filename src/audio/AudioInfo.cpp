@@ -25,7 +25,8 @@ std::optional<std::string> Duration(const std::string& path, const FfmpegInput& 
 {
     const AVStream& stream = *input.stream;
     if (stream.duration != AV_NOPTS_VALUE && stream.duration > 0) {
-        seconds = static_cast<double>(stream.duration) * av_q2d(stream.time_base);
+        // One rounding, not two as with the time base's reciprocal.
+        seconds = static_cast<double>(stream.duration) * stream.time_base.num / stream.time_base.den;
         return std::nullopt;
     }
     if (input.format->duration != AV_NOPTS_VALUE && input.format->duration > 0) {
@@ -43,6 +44,18 @@ std::optional<std::string> Duration(const std::string& path, const FfmpegInput& 
     }
     seconds = static_cast<double>(frames) / decoder.sampleRate();
     return decoder.error();
+}
+
+// A duration in milliseconds, truncated toward zero. A duration is a count of
+// frames over the rate, so a whole number of milliseconds may come out of
+// the division a hair below itself: that must not cost a millisecond. Any
+// other length is at least 1/1000 of a millisecond from the next one at
+// rates up to a megahertz.
+int32_t Milliseconds(double seconds)
+{
+    const double ms = seconds * 1000.0;
+    const double whole = std::round(ms);
+    return TruncateToInt32(std::abs(ms - whole) < 1e-6 ? whole : ms);
 }
 
 }  // namespace
@@ -81,7 +94,7 @@ CSound MakeSoundRecord(const std::string& path, const std::string& name, const A
     sound.sampleRate = TruncateToInt32(info.sampleRate);
     sound.bits = info.bits;
     sound.stereo = info.channels == 1 ? 0 : 1;
-    sound.lengthMs = TruncateToInt32(info.duration * 1000.0);
+    sound.lengthMs = Milliseconds(info.duration);
     sound.auxValue = TruncateToInt32(info.aux);
     return sound;
 }

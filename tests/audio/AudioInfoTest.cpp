@@ -53,6 +53,22 @@ INSTANTIATE_TEST_SUITE_P(Formats, WavInfo,
                          testing::Values(WavCase{8000, 1, 8}, WavCase{8000, 2, 16}, WavCase{8000, 1, 24},
                                          WavCase{8000, 6, 16}, WavCase{16000, 1, 16}, WavCase{22050, 2, 32}));
 
+TEST(AudioInfo, WholeMillisecondLengthsAreNotCutShort)
+{
+    // Frame counts whose division by the rate lands just below the whole
+    // millisecond in binary.
+    const struct {
+        int rate;
+        int ms;
+    } cases[] = {{22000, 400}, {22000, 7}, {16000, 1001}, {8000, 1003}, {22000, 2345}};
+    ScratchDir dir;
+    for (const auto& c : cases) {
+        const std::string path = dir.file("tone.wav");
+        WriteTestWav(path, c.rate, 1, 16, c.ms / 1000.0);
+        EXPECT_EQ(MakeSoundRecord(path, "tone.wav").lengthMs, c.ms) << c.rate << " Hz";
+    }
+}
+
 TEST(AudioInfo, CompressedFilesReportDecodedWidthAndBitRate)
 {
     ScratchDir dir;

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -66,6 +70,31 @@ TEST_F(LoaderWindowTest, WritesTheBinAndRemembersTheProgrammer)
     EXPECT_TRUE(Part<QPlainTextEdit>(window, "output")->toPlainText().contains("Verifying flash... VERIFIED."));
     EXPECT_TRUE(write->isEnabled());
     EXPECT_EQ(LoadChoices().programmer, chip);
+}
+
+TEST_F(LoaderWindowTest, ReturnWritesFromWhereverTheKeysAre)
+{
+    const std::string binPath = dir.file("song.winproj.bin");
+    const std::vector<uint8_t> bin = MakeBin(256 * 1024);
+    WriteBytes(binPath, bin);
+    SaveChoices(LoaderChoices{EmulatedChip(256 * 1024, dir.file("chip.img")), {}});
+    LoaderWindow window(QString::fromStdString(binPath));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QLabel* verdict = Part<QLabel>(window, "verdict");
+    const auto writtenAfterReturnIn = [&](QWidget* focus) {
+        verdict->clear();
+        std::remove(dir.file("chip.img").c_str());
+        QTest::keyClick(focus, Qt::Key_Return);
+        if (Part<QPushButton>(window, "write")->isEnabled())
+            return false;  // nothing started
+        return QTest::qWaitFor([&] { return !verdict->text().isEmpty(); }, 60000) &&
+               verdict->text().startsWith("Written and verified:") && ReadBytes(dir.file("chip.img")) == bin;
+    };
+    // Just opened on the BIN, and from the chip field.
+    EXPECT_TRUE(writtenAfterReturnIn(QApplication::focusWidget()));
+    EXPECT_TRUE(writtenAfterReturnIn(Part<QLineEdit>(window, "chip")));
 }
 
 TEST_F(LoaderWindowTest, ShowsWhyABinIsRefusedAndOffersNoWrite)

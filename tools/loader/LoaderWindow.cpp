@@ -1,6 +1,7 @@
 #include "LoaderWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -86,6 +87,8 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
     write_ = new QPushButton(QStringLiteral("Write"));
     write_->setObjectName(QStringLiteral("write"));
     write_->setDefault(true);
+    // Return on a focused button presses that button, as in a dialog.
+    choose_->setAutoDefault(true);
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setRange(0, 100);
@@ -123,6 +126,8 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
     connect(&writer_, &FlashWriter::finished, this, &LoaderWindow::showVerdict);
 
     showBin(binPath);
+    // Opened on a BIN to write it: Return at once writes.
+    write_->setFocus();
 }
 
 void LoaderWindow::showBin(const QString& path)
@@ -192,6 +197,17 @@ void LoaderWindow::updateButtons()
     choose_->setEnabled(idle);
     programmer_->setEnabled(idle);
     chip_->setEnabled(idle);
+}
+
+void LoaderWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (write_->isEnabled())
+        write_->click();
 }
 
 void LoaderWindow::closeEvent(QCloseEvent* event)

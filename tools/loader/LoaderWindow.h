@@ -22,6 +22,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Return and Enter that no control took press Write, as a dialog's
+    // default button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showBin(const QString& path);
