@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QScrollBar>
 
@@ -106,6 +107,19 @@ std::unique_ptr<QMenu> SoundListView::makeContextMenu()
         }
     }
     return menu;
+}
+
+// The release of the right button that opened a context menu comes after
+// the menu's command has rebuilt the view; the base class would select the
+// pressed row again then, and the next insert would land before it instead
+// of at the end.
+void SoundListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
 }
 
 void SoundListView::contextMenuEvent(QContextMenuEvent* event)

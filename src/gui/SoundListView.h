@@ -54,6 +54,7 @@ protected:
     std::unique_ptr<QMenu> makeContextMenu();
 
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;

@@ -296,6 +296,9 @@ void TypicalRoad::step4BuildEquation()
     ASSERT_TRUE(menu.answered());
 
     EXPECT_EQ(RowsOf(playlist()), equationRows_);
+    // The insert rebuilt the view: no row stays selected, so a next insert
+    // would go to the end.
+    EXPECT_FALSE(playlist().selectionModel()->hasSelection());
     EXPECT_EQ(flashUsage(), loadedUsage_);
     SaveScreenshot(QStringLiteral("step4-equation"));
 }
