@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "LoaderSettings.h"
@@ -118,7 +119,11 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
     connect(write_, &QPushButton::clicked, this, &LoaderWindow::write);
     connect(programmer_, &QComboBox::currentTextChanged, this, &LoaderWindow::updateButtons);
     connect(&writer_, &FlashWriter::outputLines, this,
-            [this](const QStringList& lines) { output_->appendPlainText(lines.join(QLatin1Char('\n'))); });
+            [this](const QStringList& lines) {
+                output_->appendPlainText(lines.join(QLatin1Char('\n')));
+                // Follow the output as it comes, so the last line is the one in view.
+                output_->verticalScrollBar()->setValue(output_->verticalScrollBar()->maximum());
+            });
     connect(&writer_, &FlashWriter::progressChanged, this, [this](int percent, const QString& stage) {
         progress_->setValue(percent);
         progress_->setFormat(stage + QStringLiteral(": %p%"));
