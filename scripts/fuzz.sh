@@ -41,7 +41,7 @@ for target in "${targets[@]}"; do
   rc=0
   "$dir/tests/$target" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$crashes/" "${inputs[@]}" >"$dir/$target.log" 2>&1 || rc=$?
-  grep -E '^(#[0-9]+ +(INITED|DONE)|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' "$dir/$target.log" || true
+  grep -E '^(#[0-9]+[[:space:]]+(INITED|DONE)|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' "$dir/$target.log" || true
   if [ $rc -ne 0 ] || [ -n "$(ls -A "$crashes")" ]; then
     echo "== $target: FAILED, inputs in $crashes, log in $dir/$target.log" >&2
     status=1

@@ -639,5 +639,9 @@
         <source>Equation %1 is too long for its slot and was cut</source>
         <translation>方程 %1 超出其存储区长度，已被截断</translation>
     </message>
+    <message>
+        <source>The project could not be saved. Leave it anyway and lose the changes since it was last saved?</source>
+        <translation>项目无法保存。仍然离开并放弃上次保存以来的更改吗？</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <mutex>
 
+#include "PcmSound.h"
+#include "support/RegularFile.h"
+
 extern "C" {
 #include <libavutil/dict.h>
 #include <libavutil/error.h>
@@ -88,14 +91,29 @@ std::optional<std::string> FindAudioStream(const std::string& path, FfmpegInput&
     if (index < 0)
         return FfmpegReadError(path, index);
     out.stream = raw->streams[index];
+    const AVCodecParameters& p = *out.stream->codecpar;
+    if (const char* refusal = voice::WavFormatRefusal(uint32_t(std::max(p.sample_rate, 0)),
+                                                      uint32_t(std::max(p.ch_layout.nb_channels, 0)),
+                                                      uint32_t(std::max(BitsPerSample(p), 0))))
+        return "Cannot read " + path + ": " + refusal;
     return std::nullopt;
 }
 
 }  // namespace
 
+int BitsPerSample(const AVCodecParameters& p)
+{
+    const bool pcm = p.codec_id >= AV_CODEC_ID_FIRST_AUDIO && p.codec_id < AV_CODEC_ID_ADPCM_IMA_QT;
+    if (!pcm)
+        return 16;
+    return p.bits_per_coded_sample > 0 ? p.bits_per_coded_sample : av_get_bits_per_sample(p.codec_id);
+}
+
 std::optional<std::string> OpenFfmpegInput(const std::string& path, FfmpegInput& out)
 {
     QuietFfmpeg();
+    if (std::optional<std::string> reason = SpecialFileReason(path))
+        return "Cannot read " + path + ": " + *reason;
     // The "file:" prefix keeps a name such as "concat:a|b" or "http:x" a file
     // name.
     if (const int opened = OpenFormat(nullptr, ("file:" + path).c_str(), out); opened < 0)

@@ -1,5 +1,7 @@
 #include "support/Paths.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +40,25 @@ bool IsPlainFileName(std::string_view name)
 {
     if (name.empty() || name == "." || name == "..")
         return false;
-    return name.find_first_of("/\\") == std::string_view::npos && name.find('\0') == std::string_view::npos;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
+    });
+}
+
+std::string QuotedName(std::string_view name)
+{
+    std::string out = "\"";
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 std::string ProgramFolder()
