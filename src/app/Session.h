@@ -18,9 +18,9 @@
 #include "app/WindowPort.h"
 #include "audio/PreviewHost.h"
 #include "model/Project.h"
-#include "support/ProjectLock.h"
 
 class PreviewPlayer;
+class ProjectLock;
 
 class Session : private PreviewHost {
 public:
@@ -60,7 +60,7 @@ public:
     // and New do once the file is read or written: title, equation 0,
     // editing, background-music view, Mode check, views. `lock` is the
     // project's lock, held while it stays open.
-    void Adopt(Project project, std::unique_ptr<ProjectLock> lock = nullptr);
+    void Adopt(Project project, std::shared_ptr<ProjectLock> lock = nullptr);
     // Writes the open project when it differs from what was last read or
     // written, so the disk holds what the window shows. The window runs it
     // after every command.
@@ -154,7 +154,7 @@ private:
     // The lock of the project file about to be opened or made: the one held
     // when it is the open project's own, else a new one. False after a
     // message naming the holder.
-    bool LockFor(const std::string& projectFilePath, std::unique_ptr<ProjectLock>& lock);
+    bool LockFor(const std::string& projectFilePath, std::shared_ptr<ProjectLock>& lock);
     // Back to no open project: title, lists emptied, editing off, views
     // cleared. The records keep their values.
     void ResetToNoProject();
@@ -172,7 +172,7 @@ private:
     Project project_;
     // The content as last read or written, to see whether a command changed it.
     ProjectContent savedContent_;
-    std::unique_ptr<ProjectLock> lock_;
+    std::shared_ptr<ProjectLock> lock_;
     bool projectOpen_ = false;
     int currentEquation_ = 0;
     int flashSizeIndex_;

@@ -59,16 +59,18 @@ void Session::SaveIfChanged()
         port_.ShowMessage(ErrorMessage(*error));
 }
 
-bool Session::LockFor(const std::string& projectFilePath, std::unique_ptr<ProjectLock>& lock)
+bool Session::LockFor(const std::string& projectFilePath, std::shared_ptr<ProjectLock>& lock)
 {
     if (lock_ && IsSameFile(projectFilePath, project_.projectFilePath)) {
-        lock = std::move(lock_);
+        lock = lock_;
         return true;
     }
-    if (std::optional<std::string> refusal = ProjectLock::Take(projectFilePath, lock)) {
+    std::unique_ptr<ProjectLock> taken;
+    if (std::optional<std::string> refusal = ProjectLock::Take(projectFilePath, taken)) {
         port_.ShowMessage(ErrorMessage(*refusal));
         return false;
     }
+    lock = std::move(taken);
     return true;
 }
 
@@ -86,7 +88,7 @@ void Session::ResetContent(const ProjectContent& content)
     port_.ShowCurrentEquation(currentEquation_);
 }
 
-void Session::Adopt(Project project, std::unique_ptr<ProjectLock> lock)
+void Session::Adopt(Project project, std::shared_ptr<ProjectLock> lock)
 {
     project_.projectFilePath = std::move(project.projectFilePath);
     project_.soundFolderPath = std::move(project.soundFolderPath);
@@ -128,7 +130,7 @@ void Session::New()
     const std::string projectFile = JoinPath(*folder, fileName);
     // The lock lies in the project folder, which New makes anyway.
     QDir().mkpath(ToQtPath(*folder));
-    std::unique_ptr<ProjectLock> lock;
+    std::shared_ptr<ProjectLock> lock;
     if (!LockFor(projectFile, lock))
         return;
     // An existing project folder is used as it is, but its project file is
@@ -154,7 +156,7 @@ void Session::Open()
     const std::optional<std::string> path = port_.ChooseFile({FileChoice::Kind::Open, kProjectFilter, {}, {}});
     if (!path)
         return;
-    std::unique_ptr<ProjectLock> lock;
+    std::shared_ptr<ProjectLock> lock;
     if (!LockFor(*path, lock))
         return;
 

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <mutex>
 
+#include <QByteArray>
+#include <QFile>
+
 #include "PcmSound.h"
 #include "support/RegularFile.h"
 
@@ -99,6 +102,24 @@ std::optional<std::string> FindAudioStream(const std::string& path, FfmpegInput&
     return std::nullopt;
 }
 
+// FFmpeg turns down some damaged WAV headers only as "invalid data" (a rate
+// of 4,000,000,000 Hz) or finds no sound in them (no channels): the WAV
+// reader's own reason says what is wrong.
+std::optional<std::string> WavHeaderRefusal(const std::string& path)
+{
+    constexpr qint64 kHeaderBytes = 65536;  // the format chunk lies near the start
+    QFile file;
+    if (OpenRegularFile(path, file))
+        return std::nullopt;
+    const QByteArray start = file.read(kHeaderBytes);
+    if (!start.startsWith("RIFF") || start.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    std::string reason;
+    if (voice::ParseWav(reinterpret_cast<const uint8_t*>(start.constData()), size_t(start.size()), &reason))
+        return std::nullopt;
+    return "Cannot read " + path + ": " + reason;
+}
+
 }  // namespace
 
 int BitsPerSample(const AVCodecParameters& p)
@@ -117,8 +138,10 @@ std::optional<std::string> OpenFfmpegInput(const std::string& path, FfmpegInput&
     // The "file:" prefix keeps a name such as "concat:a|b" or "http:x" a file
     // name.
     if (const int opened = OpenFormat(nullptr, ("file:" + path).c_str(), out); opened < 0)
-        return FfmpegReadError(path, opened);
-    return FindAudioStream(path, out);
+        return WavHeaderRefusal(path).value_or(FfmpegReadError(path, opened));
+    if (std::optional<std::string> error = FindAudioStream(path, out))
+        return WavHeaderRefusal(path).value_or(*error);
+    return std::nullopt;
 }
 
 std::optional<std::string> OpenFfmpegMemoryInput(std::vector<uint8_t> bytes, const std::string& name,

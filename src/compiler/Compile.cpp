@@ -182,7 +182,7 @@ bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversio
 std::string Compiler::silenceSource()
 {
     const std::string source = in_.programFolder + kSilenceFileName;
-    if (!scratch_.isValid() || SpecialFileReason(source))
+    if (!scratch_.isValid())
         return source;  // nowhere better: the conversion reports the failure
     const std::string copy = JoinPath(FromQtPath(scratch_.path()), kSilenceFileName);
     if (!QFile::copy(ToQtPath(source), ToQtPath(copy)))
@@ -195,12 +195,14 @@ std::string Compiler::silenceSource()
 // later address: that stops the compile.
 bool Compiler::appendSilenceSlots(int count)
 {
+    const std::string original = in_.programFolder + kSilenceFileName;
+    if (std::optional<std::string> reason = SpecialFileReason(original))
+        return fileError("open", original, *reason);
     const std::string source = silenceSource();
     const std::string voiceData = ConvertToVoiceData(in_.programFolder, source, result_.messages);
     reportProgress();
     if (voiceData.empty())
         return notConverted(source);
-    const std::string original = in_.programFolder + kSilenceFileName;
     QFile data;
     if (!openRegular(voiceData, data))
         return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -68,7 +69,11 @@ std::string ProgramFolder()
 
 bool IsSameFile(const std::string& a, const std::string& b)
 {
-    // Compares canonical paths when the files exist, cleaned absolute ones
-    // otherwise.
-    return QFileInfo(ToQtPath(a)) == QFileInfo(ToQtPath(b));
+    // Canonical paths when both exist, cleaned absolute ones otherwise (two
+    // files that do not exist are the same only by name).
+    const QFileInfo first(ToQtPath(a));
+    const QFileInfo second(ToQtPath(b));
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }

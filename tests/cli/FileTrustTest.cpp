@@ -94,14 +94,15 @@ TEST(CliFileTrust, KilledCompileKeepsTheOldBin)
     ScratchDir dir;
     const std::string project =
         ProjectWithSound(dir, "K.winproj", [](const std::string& p) { WriteTestWav(p, 22000, 1, 16, 3.0); }, 60);
-    ASSERT_EQ(RunProgram("kr615b", {"compile", project}), 0);
-    const std::vector<uint8_t> before = ReadBytes(project + ".bin");
+    ASSERT_EQ(RunProgram("kr615b", {"compile", project, "--flash", "64M"}), 0);
+    const std::vector<uint8_t> before = ReadBytes(project + ".bin");  // unlike the 32M BIN
     QProcess compile;
     compile.start(QString::fromStdString(ProgramDir() + "kr615b"), {"compile", QString::fromStdString(project)});
     while (!QFile::exists(QString::fromStdString(project + ".bin.part")) && compile.state() != QProcess::NotRunning)
         QThread::usleep(200);
     compile.kill();
     compile.waitForFinished();
+    ASSERT_EQ(compile.exitStatus(), QProcess::CrashExit);
     EXPECT_EQ(ReadBytes(project + ".bin"), before);
     ASSERT_EQ(RunProgram("kr615b", {"compile", project}), 0);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(project + ".bin.part")));
