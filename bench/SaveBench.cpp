@@ -88,6 +88,8 @@ int main(int argc, char** argv)
     });
     bool same = false;
     const Figures compare = Time(runs, [&] { same = project.content == saved; });
+    size_t serialised = 0;
+    const Figures serialise = Time(runs, [&] { serialised += WriteProjectBytes(project.content).size(); });
     bool failed = false;
     const Figures save = Time(runs, [&] { failed |= bool(SaveProject(project)); });
     if (failed || !same) {
@@ -99,6 +101,7 @@ int main(int argc, char** argv)
                 bytes.size());
     Print("reference: plain write of the same bytes", plain);
     Print("check for a change (project == last saved)", compare);
+    Print("of it, serialise only", serialise);
     Print("save: serialise, temporary file, sync, rename", save);
     std::printf("ratio save / plain write (medians): %.2f\n", save.median / plain.median);
     std::printf("after each changing command, check + save (medians): %.3f ms\n", compare.median + save.median);
