@@ -1,0 +1,123 @@
+#include "audio/PromptPreparation.h"
+
+#include <cmath>
+#include <limits>
+
+#include "PcmSound.h"
+#include "audio/AudioDecoder.h"
+#include "audio/AudioFilterChain.h"
+#include "support/SafeWrite.h"
+
+namespace {
+
+// Integrated loudness needs at least one 400 ms block; shorter prompts are
+// measured as if repeated to this length.
+constexpr double kMeasuredSeconds = 3.0;
+// ebur128's value for a sound with no block above its absolute gate.
+constexpr double kGatedOut = -70.0;
+constexpr size_t kWavHeaderBytes = 44;
+
+std::string Number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+double Linear(double db) { return std::pow(10.0, db / 20.0); }
+
+// silenceremove trims only the start of what it is given, so the end is
+// trimmed on the reversed sound.
+std::string TrimFilters(int marginMs)
+{
+    const std::string leading = "silenceremove=start_periods=1:detection=rms:window=0.02:start_threshold=" +
+                                Number(Linear(kSilenceThresholdDb)) +
+                                ":start_silence=" + Number(marginMs / 1000.0);
+    return leading + ",areverse," + leading + ",areverse";
+}
+
+// The integrated loudness of `sound` in LUFS, or nothing when it is too quiet
+// to be measured.
+std::optional<double> IntegratedLoudness(const MonoAudio<float>& sound, std::optional<std::string>& error)
+{
+    MonoAudio<float> passed;
+    FilterMetadata metadata;
+    const size_t minimum = static_cast<size_t>(kMeasuredSeconds * sound.sampleRate);
+    error = RunFilterChain("ebur128=metadata=1", sound, passed, &metadata, minimum);
+    if (error)
+        return std::nullopt;
+    const auto found = metadata.find("lavfi.r128.I");
+    if (found == metadata.end())
+        return std::nullopt;
+    const double loudness = std::strtod(found->second.c_str(), nullptr);
+    if (!std::isfinite(loudness) || loudness <= kGatedOut)
+        return std::nullopt;
+    return loudness;
+}
+
+}  // namespace
+
+std::optional<std::string> PreparePcm(const PcmAudio& in, const PrepareOptions& options, PcmAudio& out)
+{
+    if (in.channels != 1 || in.sampleRate <= 0)
+        return "Cannot prepare the sound: it must be mono";
+    const MonoAudio<int16_t> source{in.sampleRate, in.samples};
+    MonoAudio<float> resampled;
+    if (auto error = RunFilterChain("aresample=" + std::to_string(options.rate), source, resampled))
+        return error;
+
+    std::string chain;
+    if (options.normalize) {
+        std::optional<std::string> error;
+        const std::optional<double> loudness = IntegratedLoudness(resampled, error);
+        if (error)
+            return error;
+        if (loudness)
+            chain += "volume=" + Number(options.loudness - *loudness) + "dB,";
+    }
+    if (options.trim)
+        chain += TrimFilters(options.marginMs) + ",";
+    // After the gain and at the final rate, so no later step can lift a peak.
+    chain += "alimiter=level=0:latency=1:attack=5:release=50:limit=" + Number(Linear(kPeakLimitDb));
+
+    MonoAudio<int16_t> prepared;
+    if (auto error = RunFilterChain(chain, resampled, prepared))
+        return error;
+    if (prepared.samples.empty())
+        return std::string("Cannot prepare the sound: it holds only silence");
+    out.sampleRate = prepared.sampleRate;
+    out.channels = 1;
+    out.samples = std::move(prepared.samples);
+    return std::nullopt;
+}
+
+std::optional<std::string> PrepareSoundFile(const std::string& source, const PrepareOptions& options,
+                                            PcmAudio& out)
+{
+    PcmAudio decoded;
+    if (auto error = DecodeAudioFile(source, 0, 1, decoded))
+        return error;
+    if (decoded.samples.empty())
+        return "Cannot prepare " + source + ": it holds no sound";
+    if (auto error = PreparePcm(decoded, options, out))
+        return *error + " (" + source + ")";
+    return std::nullopt;
+}
+
+std::vector<uint8_t> PreparedWavBytes(const PcmAudio& pcm)
+{
+    return voice::WavBytes(voice::PcmSound{static_cast<uint32_t>(pcm.sampleRate), pcm.samples});
+}
+
+std::optional<std::string> PrepareSound(const std::string& source, const std::string& destination,
+                                        const PrepareOptions& options)
+{
+    PcmAudio pcm;
+    if (auto error = PrepareSoundFile(source, options, pcm))
+        return error;
+    // A WAV file's sizes are 32-bit.
+    if (pcm.samples.size() > (std::numeric_limits<uint32_t>::max() - kWavHeaderBytes) / sizeof(int16_t))
+        return "Cannot prepare " + source + ": the sound is too long for a WAV file";
+    const std::vector<uint8_t> wav = PreparedWavBytes(pcm);
+    return WriteFileSafely(destination, wav.data(), wav.size());
+}
