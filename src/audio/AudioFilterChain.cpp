@@ -84,7 +84,6 @@ int Drain(AVFilterContext* sink, AVFrame* frame, MonoAudio<Out>& out, FilterMeta
         const auto* data = reinterpret_cast<const Out*>(frame->data[0]);
         out.samples.insert(out.samples.end(), data, data + frame->nb_samples);
         if (metadata) {
-            metadata->clear();
             const AVDictionaryEntry* entry = nullptr;
             while ((entry = av_dict_get(frame->metadata, "", entry, AV_DICT_IGNORE_SUFFIX)))
                 (*metadata)[entry->key] = entry->value;

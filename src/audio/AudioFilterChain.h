@@ -18,14 +18,14 @@ template <typename Sample> struct MonoAudio {
     std::vector<Sample> samples;
 };
 
-// The metadata the filters attached to the last frame they put out, such as
-// ebur128's "lavfi.r128.I".
+// The metadata the filters attached to the frames they put out, each key
+// with its latest value, such as ebur128's "lavfi.r128.I".
 using FilterMetadata = std::map<std::string, std::string>;
 
 // Passes `in` through `chain` (filters in FFmpeg's graph syntax, comma
 // separated; empty for none) and collects the output, converted to mono
 // samples of `Out`'s format, in `out`. When `metadata` is given, it receives
-// the last output frame's metadata. `in` is fed again and again until at
+// the output frames' metadata. `in` is fed again and again until at
 // least `minimumInputSamples` were fed, for measurements that need a
 // minimum length. Empty on success, else a message.
 template <typename In, typename Out>

@@ -12,10 +12,17 @@ namespace {
 
 // Integrated loudness needs at least one 400 ms block; shorter prompts are
 // measured as if repeated to this length.
-constexpr double kMeasuredSeconds = 3.0;
+constexpr double kMeasuredSeconds = 0.5;
 // ebur128's value for a sound with no block above its absolute gate.
 constexpr double kGatedOut = -70.0;
 constexpr size_t kWavHeaderBytes = 44;
+// Levelling measures, corrects and measures again until the loudness is
+// this close to the target, at most this many times.
+constexpr double kLoudnessTolerance = 0.2;  // LU
+constexpr int kLevellingPasses = 4;
+// The limiter aims a hair under the ceiling so that rounding to 16 bits
+// cannot reach above it.
+constexpr double kLimiterHeadroomDb = 0.05;
 
 std::string Number(double value)
 {
@@ -30,10 +37,15 @@ double Linear(double db) { return std::pow(10.0, db / 20.0); }
 // trimmed on the reversed sound.
 std::string TrimFilters(int marginMs)
 {
-    const std::string leading = "silenceremove=start_periods=1:detection=rms:window=0.02:start_threshold=" +
+    const std::string leading = "silenceremove=start_periods=1:detection=peak:window=0.02:start_threshold=" +
                                 Number(Linear(kSilenceThresholdDb)) +
                                 ":start_silence=" + Number(marginMs / 1000.0);
     return leading + ",areverse," + leading + ",areverse";
+}
+
+std::string LimiterFilter()
+{
+    return "alimiter=level=0:latency=1:attack=5:release=50:limit=" + Number(Linear(kPeakLimitDb - kLimiterHeadroomDb));
 }
 
 // The integrated loudness of `sound` in LUFS, or nothing when it is too quiet
@@ -62,29 +74,35 @@ std::optional<std::string> PreparePcm(const PcmAudio& in, const PrepareOptions& 
     if (in.channels != 1 || in.sampleRate <= 0)
         return "Cannot prepare the sound: it must be mono";
     const MonoAudio<int16_t> source{in.sampleRate, in.samples};
-    MonoAudio<float> resampled;
-    if (auto error = RunFilterChain("aresample=" + std::to_string(options.rate), source, resampled))
+    MonoAudio<float> sound;
+    std::string chain = "aresample=" + std::to_string(options.rate);
+    if (options.trim)
+        chain += "," + TrimFilters(options.marginMs);
+    if (auto error = RunFilterChain(chain, source, sound))
         return error;
+    if (sound.samples.empty())
+        return std::string("Cannot prepare the sound: it holds only silence");
 
-    std::string chain;
-    if (options.normalize) {
+    // The limiter takes some loudness off peaky sound, so the gain is
+    // corrected on what comes out of it.
+    double gain = 0;
+    MonoAudio<float> limited;
+    for (int pass = 0; pass < kLevellingPasses; ++pass) {
+        if (auto error = RunFilterChain("volume=" + Number(gain) + "dB," + LimiterFilter(), sound, limited))
+            return error;
+        if (!options.normalize)
+            break;
         std::optional<std::string> error;
-        const std::optional<double> loudness = IntegratedLoudness(resampled, error);
+        const std::optional<double> loudness = IntegratedLoudness(limited, error);
         if (error)
             return error;
-        if (loudness)
-            chain += "volume=" + Number(options.loudness - *loudness) + "dB,";
+        if (!loudness || std::abs(options.loudness - *loudness) < kLoudnessTolerance)
+            break;
+        gain += options.loudness - *loudness;
     }
-    if (options.trim)
-        chain += TrimFilters(options.marginMs) + ",";
-    // After the gain and at the final rate, so no later step can lift a peak.
-    chain += "alimiter=level=0:latency=1:attack=5:release=50:limit=" + Number(Linear(kPeakLimitDb));
-
     MonoAudio<int16_t> prepared;
-    if (auto error = RunFilterChain(chain, resampled, prepared))
+    if (auto error = RunFilterChain("", limited, prepared))
         return error;
-    if (prepared.samples.empty())
-        return std::string("Cannot prepare the sound: it holds only silence");
     out.sampleRate = prepared.sampleRate;
     out.channels = 1;
     out.samples = std::move(prepared.samples);

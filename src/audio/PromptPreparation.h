@@ -4,9 +4,10 @@
 // silence trimmed and its loudness levelled, so that a whole prompt set
 // sounds even and wastes no flash on silence.
 //
-// Silence is sound whose level (RMS over 20 ms) stays below
-// kSilenceThresholdDb; `marginMs` of it is kept before the first and after
-// the last sound so that soft first and last syllables survive. Levelling
+// Silence is sound whose mean level (of the samples' magnitudes over
+// 20 ms) stays below kSilenceThresholdDb; `marginMs` of it is kept before
+// the first and after the last sound so that soft first and last syllables
+// survive. Levelling
 // brings the integrated loudness (EBU R128) to `loudness` LUFS; a lookahead
 // limiter keeps every peak at or below kPeakLimitDb, also when levelling is
 // off, so nothing clips.

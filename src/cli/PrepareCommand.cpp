@@ -23,7 +23,7 @@ static const CommandRegistration registration({
     "                   to -6; default -16\n"
     "  --margin MS      silence kept before the first and after the last\n"
     "                   sound, 0 to 5000 ms; default 100\n\n"
-    "Silence is sound whose level (RMS over 20 ms) stays below -50 dBFS.\n"
+    "Silence is sound whose mean level over 20 ms stays below -50 dBFS.\n"
     "Peaks are limited to -1 dBFS, also with --no-normalize, so nothing\n"
     "clips. A file that is not sound, or only silence, is refused (exit\n"
     "status 1) and nothing is written; OUT.wav is replaced only once the\n"
