@@ -1,6 +1,7 @@
 #include "audio/PromptPreparation.h"
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "PcmSound.h"
@@ -112,9 +113,12 @@ std::optional<std::string> PreparePcm(const PcmAudio& in, const PrepareOptions& 
 std::optional<std::string> PrepareSoundFile(const std::string& source, const PrepareOptions& options,
                                             PcmAudio& out)
 {
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(source, ignored))
+        return "Cannot prepare " + source + ": it is not a regular file";
     PcmAudio decoded;
     if (auto error = DecodeAudioFile(source, 0, 1, decoded))
-        return error;
+        return "Cannot prepare " + source + ": it is not a sound file that can be read (" + *error + ")";
     if (decoded.samples.empty())
         return "Cannot prepare " + source + ": it holds no sound";
     if (auto error = PreparePcm(decoded, options, out))

@@ -1,5 +1,6 @@
 #include "audio/SpeechSynthesis.h"
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 
@@ -34,14 +35,33 @@ std::optional<std::string> Start()
     return std::nullopt;
 }
 
-bool SelectVoice(const std::string& voice)
+// The languages of a voice: a priority byte, then a zero-terminated name,
+// repeated until a zero priority.
+std::vector<std::string> Languages(const espeak_VOICE& voice)
 {
-    if (espeak_SetVoiceByName(voice.c_str()) == EE_OK)
-        return true;
-    espeak_VOICE wanted;
-    std::memset(&wanted, 0, sizeof wanted);
-    wanted.languages = voice.c_str();
-    return espeak_SetVoiceByProperties(&wanted) == EE_OK;
+    std::vector<std::string> languages;
+    for (const char* p = voice.languages; p && *p; p += std::strlen(p + 1) + 2)
+        languages.emplace_back(p + 1);
+    return languages;
+}
+
+// Selects an installed voice by its name, its file or one of its
+// languages; the lock must be held. The synthesiser itself would fall back
+// to some voice for a name it does not know.
+bool SelectVoice(const std::string& wanted)
+{
+    for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
+        const std::vector<std::string> languages = Languages(**v);
+        if (std::find(languages.begin(), languages.end(), wanted) != languages.end()) {
+            espeak_VOICE properties;
+            std::memset(&properties, 0, sizeof properties);
+            properties.languages = wanted.c_str();
+            return espeak_SetVoiceByProperties(&properties) == EE_OK;
+        }
+        if (((*v)->name && wanted == (*v)->name) || ((*v)->identifier && wanted == (*v)->identifier))
+            return espeak_SetVoiceByName((*v)->name) == EE_OK;
+    }
+    return false;
 }
 
 }  // namespace
@@ -55,10 +75,11 @@ std::vector<SpeechVoice> ListSpeechVoices(std::string* error)
             *error = *failure;
         return voices;
     }
+    const espeak_VOICE* current = SelectVoice(kDefaultVoice) ? espeak_GetCurrentVoice() : nullptr;
+    const std::string defaultName = current && current->name ? current->name : "";
     for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
-        // languages: a priority byte, then a zero-terminated name, repeated.
-        const char* languages = (*v)->languages;
-        voices.push_back({languages && *languages ? languages + 1 : "", (*v)->name ? (*v)->name : ""});
+        const std::string name = (*v)->name ? (*v)->name : "";
+        voices.push_back({Languages(**v), name, !name.empty() && name == defaultName});
     }
     return voices;
 }

@@ -8,9 +8,12 @@
 
 #include "audio/PcmAudio.h"
 
+inline constexpr const char* kDefaultVoice = "en";
+
 struct SpeechVoice {
-    std::string language;  // the voice's first language, such as "en" or "zh"
-    std::string name;      // such as "English_(Great_Britain)"
+    std::vector<std::string> languages;  // such as "en-gb" and "en", or "cmn" and "zh"
+    std::string name;                    // such as "English (Great Britain)"
+    bool isDefault = false;              // the voice kDefaultVoice selects
 };
 
 // The voices installed, in the synthesiser's order. Empty with a message in
@@ -26,4 +29,3 @@ std::optional<std::string> Speak(const std::string& text, const std::string& voi
 // Whether `voice` names an installed voice.
 bool IsSpeechVoice(const std::string& voice);
 
-inline constexpr const char* kDefaultVoice = "en";

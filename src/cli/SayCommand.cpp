@@ -33,7 +33,7 @@ static const CommandRegistration registration({
     "  --list FILE   speak every prompt of FILE: one a line, NAME, a tab,\n"
     "                then the text; blank lines are skipped\n"
     "  --out DIR     where --list writes DIR/NAME.wav (made when missing)\n"
-    "  --voices      list the voices: language, then name\n\n"
+    "  --voices      list the voices: their languages, a tab, their name\n\n"
     "A list with a malformed line, a name that is not a plain file name or a\n"
     "name used twice is refused with its line number, and nothing is\n"
     "written; so is every prompt when one of them cannot be spoken.\n",
@@ -48,8 +48,11 @@ int ListVoices()
     const std::vector<SpeechVoice> voices = ListSpeechVoices(&error);
     if (!error.empty())
         return Failure("say", error);
-    for (const SpeechVoice& v : voices)
-        std::cout << v.language << "\t" << v.name << "\n";
+    for (const SpeechVoice& v : voices) {
+        for (size_t i = 0; i < v.languages.size(); ++i)
+            std::cout << (i ? " " : "") << v.languages[i];
+        std::cout << "\t" << v.name << "\n";
+    }
     return kExitOk;
 }
 

@@ -103,7 +103,9 @@ std::string FirmwareManifest(const ProjectContent& c, const std::string& project
     std::ostringstream out;
     out << "/* Play numbers of the KR615B project " << CommentText(projectName) << ".\n"
         << " * Made by kr615b manifest; make it again whenever the project changes. */\n"
-        << "#ifndef KR615B_MANIFEST_H\n#define KR615B_MANIFEST_H\n\n";
+        << "#ifndef KR615B_MANIFEST_H\n#define KR615B_MANIFEST_H\n\n"
+        << "/* One declaration, so that the header alone is a valid C translation unit. */\n"
+        << "typedef int kr615b_manifest_marker;\n\n";
 
     out << "/* Library sounds: their positions in the sound table. */\n";
     UniqueNames soundNames;

@@ -41,9 +41,13 @@ CSpokenPromptsDlg::CSpokenPromptsDlg(const std::vector<SpeechVoice>& voices, boo
     rowButtons->addStretch();
     rowButtons->addWidget(open);
 
-    for (const SpeechVoice& v : voices)
-        voices_->addItem(QString::fromStdString(v.language + "  " + v.name), QString::fromStdString(v.language));
-    voices_->setCurrentIndex(std::max(0, voices_->findData(QString::fromLatin1(kDefaultVoice))));
+    int defaultVoice = 0;
+    for (const SpeechVoice& v : voices) {
+        if (v.isDefault)
+            defaultVoice = voices_->count();
+        voices_->addItem(QString::fromStdString(v.name), QString::fromStdString(v.name));
+    }
+    voices_->setCurrentIndex(defaultVoice);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Voice:"), voices_);
     output_ = AddPromptOutputRows(form, this, loadPossible);
