@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -55,9 +56,11 @@ CPrepareSoundsDlg::CPrepareSoundsDlg(bool loadPossible, QWidget* parent)
     connect(buttons.ok, &QPushButton::clicked, this, &CPrepareSoundsDlg::accept);
     connect(buttons.cancel, &QPushButton::clicked, this, &CPrepareSoundsDlg::reject);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Sound files to prepare (any format):")));
     layout->addLayout(fileRow);
     layout->addLayout(form);
     layout->addWidget(buttons.box);
+    resize(560, 420);
 }
 
 void CPrepareSoundsDlg::addFiles()
