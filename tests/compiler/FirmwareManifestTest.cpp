@@ -48,11 +48,14 @@ TEST(FirmwareManifest, AwkwardNamesMakeUniqueMacrosThatCompileAsC99)
     const std::string main = "#include \"kr.h\"\n#include \"kr.h\"\n"
                              "int main(void) { return KR_SOUND_X_Y + KR_EQ_HELLO_2 - 16; }\n";
     WriteBytes(dir.file("main.c"), std::vector<uint8_t>(main.begin(), main.end()));
-    QProcess cc;
-    cc.setWorkingDirectory(QString::fromStdString(dir.path()));
-    cc.start("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-pedantic", "main.c", "-o", "main"});
-    ASSERT_TRUE(cc.waitForFinished(60000));
-    ASSERT_EQ(cc.exitCode(), 0) << cc.readAllStandardError().toStdString() << header;
+    // The header alone, and twice in a program that uses it.
+    for (const QStringList& input : {QStringList{"-fsyntax-only", "-x", "c", "kr.h"}, QStringList{"main.c", "-o", "main"}}) {
+        QProcess cc;
+        cc.setWorkingDirectory(QString::fromStdString(dir.path()));
+        cc.start("cc", QStringList{"-std=c99", "-Wall", "-Wextra", "-Werror", "-pedantic"} + input);
+        ASSERT_TRUE(cc.waitForFinished(60000));
+        ASSERT_EQ(cc.exitCode(), 0) << cc.readAllStandardError().toStdString() << header;
+    }
     QProcess run;
     run.start(QString::fromStdString(dir.file("main")), {});
     ASSERT_TRUE(run.waitForFinished(10000));
