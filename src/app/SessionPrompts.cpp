@@ -4,6 +4,8 @@
 
 #include "app/Session.h"
 
+#include <set>
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -57,6 +59,15 @@ void Session::PrepareSounds()
     const std::optional<PreparationRequest> request = port_.ChoosePreparation(projectOpen_);
     if (!request || request->files.empty())
         return;
+    // Two sources of one name (bell.mp3, bell.flac) would write one file.
+    std::set<std::string> names;
+    for (const std::string& source : request->files) {
+        if (!names.insert(PreparedName(source)).second) {
+            port_.ShowMessage({"Two files would both be prepared as " + PreparedName(source) + "; nothing was written.",
+                               Caption::Product, MessageIcon::Warning});
+            return;
+        }
+    }
     if (!QDir().mkpath(ToQtPath(request->folder))) {
         port_.ShowMessage({"Cannot make the folder " + request->folder, Caption::Error, MessageIcon::Error});
         return;
