@@ -1,5 +1,7 @@
 #include "audio/PromptPreparation.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -25,11 +27,20 @@ constexpr int kLevellingPasses = 4;
 // cannot reach above it.
 constexpr double kLimiterHeadroomDb = 0.05;
 
-std::string Number(double value)
+// A number as a ratio of integers, which FFmpeg's option expressions read
+// alike in every locale (a decimal point may be a comma in the user's).
+std::string Ratio(double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
+    return "(" + std::to_string(std::llround(value * 1e6)) + "/1000000)";
+}
+
+// A number written by a filter, whichever decimal point its locale used.
+double ParseReal(std::string text)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    double value = std::numeric_limits<double>::quiet_NaN();
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 double Linear(double db) { return std::pow(10.0, db / 20.0); }
@@ -39,14 +50,14 @@ double Linear(double db) { return std::pow(10.0, db / 20.0); }
 std::string TrimFilters(int marginMs)
 {
     const std::string leading = "silenceremove=start_periods=1:detection=peak:window=0.02:start_threshold=" +
-                                Number(Linear(kSilenceThresholdDb)) +
-                                ":start_silence=" + Number(marginMs / 1000.0);
+                                Ratio(Linear(kSilenceThresholdDb)) +
+                                ":start_silence=" + std::to_string(marginMs) + "ms";
     return leading + ",areverse," + leading + ",areverse";
 }
 
 std::string LimiterFilter()
 {
-    return "alimiter=level=0:latency=1:attack=5:release=50:limit=" + Number(Linear(kPeakLimitDb - kLimiterHeadroomDb));
+    return "alimiter=level=0:latency=1:attack=5:release=50:limit=" + Ratio(Linear(kPeakLimitDb - kLimiterHeadroomDb));
 }
 
 // The integrated loudness of `sound` in LUFS, or nothing when it is too quiet
@@ -62,7 +73,7 @@ std::optional<double> IntegratedLoudness(const MonoAudio<float>& sound, std::opt
     const auto found = metadata.find("lavfi.r128.I");
     if (found == metadata.end())
         return std::nullopt;
-    const double loudness = std::strtod(found->second.c_str(), nullptr);
+    const double loudness = ParseReal(found->second);
     if (!std::isfinite(loudness) || loudness <= kGatedOut)
         return std::nullopt;
     return loudness;
@@ -89,7 +100,7 @@ std::optional<std::string> PreparePcm(const PcmAudio& in, const PrepareOptions& 
     double gain = 0;
     MonoAudio<float> limited;
     for (int pass = 0; pass < kLevellingPasses; ++pass) {
-        if (auto error = RunFilterChain("volume=" + Number(gain) + "dB," + LimiterFilter(), sound, limited))
+        if (auto error = RunFilterChain("volume=" + Ratio(Linear(gain)) + "," + LimiterFilter(), sound, limited))
             return error;
         if (!options.normalize)
             break;

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "audio/AudioInfo.h"
 #include "cli/Command.h"
@@ -15,11 +14,11 @@ bool ParseInt(const std::string& text, int& value)
     return parsed.ec == std::errc() && parsed.ptr == text.data() + text.size();
 }
 
+// Whatever the locale's decimal point, "-16.5" is read as written.
 bool ParseReal(const std::string& text, double& value)
 {
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end == text.c_str() + text.size() && std::isfinite(value);
+    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
+    return parsed.ec == std::errc() && parsed.ptr == text.data() + text.size() && std::isfinite(value);
 }
 
 }  // namespace
