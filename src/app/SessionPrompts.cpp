@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "audio/PreviewPlayer.h"
 #include "audio/SpeechSynthesis.h"
@@ -156,6 +157,14 @@ void Session::ExportFirmwareHeader()
     const std::optional<std::string> path =
         port_.ChooseFile({FileChoice::Kind::Save, "C Header Files(*.h)|*.h||", "h", {}});
     if (!path)
+        return;
+    if (IsSameFile(*path, project_.projectFilePath)) {
+        port_.ShowMessage({"Choose another file: " + *path + " is the project file.", Caption::Product,
+                           MessageIcon::Warning});
+        return;
+    }
+    // The save dialog leaves replacing to the session.
+    if (QFileInfo::exists(ToQtPath(*path)) && !port_.ConfirmReplace(*path))
         return;
     const std::string header = FirmwareManifest(project_.content, FileNamePart(project_.projectFilePath));
     if (auto error = WriteFileSafely(*path, header.data(), header.size()))

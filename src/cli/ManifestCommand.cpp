@@ -54,6 +54,8 @@ static int RunManifest(const std::vector<std::string>& args)
         std::cout << header;
         return kExitOk;
     }
+    if (IsSameFile(outFile, projectFile))
+        return Failure("manifest", "the header would replace the project file " + projectFile);
     if (auto error = WriteFileSafely(outFile, header.data(), header.size()))
         return Failure("manifest", *error);
     std::cout << "Wrote " << outFile << "\n";

@@ -28,8 +28,15 @@ std::optional<int> ParsePromptArguments(const std::string& commandName, const st
 {
     const bool prepareOptions = optionSet & kPrepareOptions;
     const bool voiceOptions = optionSet & kVoiceOptions;
+    bool optionsEnded = false;  // after "--", a text such as "-5 degrees" is no option
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (optionsEnded || a == "--") {
+            if (optionsEnded)
+                out.operands.push_back(a);
+            optionsEnded = true;
+            continue;
+        }
         const auto value = [&](std::string& into) {
             if (i + 1 >= args.size())
                 return false;

@@ -33,7 +33,8 @@ static const CommandRegistration registration({
     "  --list FILE   speak every prompt of FILE: one a line, NAME, a tab,\n"
     "                then the text; blank lines are skipped\n"
     "  --out DIR     where --list writes DIR/NAME.wav (made when missing)\n"
-    "  --voices      list the voices: their languages, a tab, their name\n\n"
+    "  --voices      list the voices: their languages, a tab, their name\n"
+    "  --            ends the options: a TEXT after it may start with -\n\n"
     "A list with a malformed line, a name that is not a plain file name or a\n"
     "name used twice is refused with its line number, and nothing is\n"
     "written; so is every prompt when one of them cannot be spoken.\n",
