@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -101,7 +102,9 @@ void CSpokenPromptsDlg::openListFile()
     QFile file(path);
     std::vector<PromptLine> prompts;
     std::optional<std::string> error;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile())
+        error = "it is not a regular file";
+    else if (!file.open(QIODevice::ReadOnly))
         error = file.errorString().toStdString();
     else
         error = ParsePromptList(file.readAll().toStdString(), prompts);
