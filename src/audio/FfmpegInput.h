@@ -78,6 +78,9 @@ std::optional<std::string> OpenFfmpegMemoryInput(std::vector<uint8_t> bytes, con
 // compressed formats.
 int BitsPerSample(const AVCodecParameters& p);
 
+// Silences FFmpeg's own log, once for the whole program.
+void QuietFfmpeg();
+
 // FFmpeg's text for an error code.
 std::string FfmpegErrorText(int code);
 
