@@ -104,8 +104,9 @@ bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversio
     if (voiceData.empty())
         return notConverted(wavPath);
     QFile data(ToQtPath(voiceData));
+    // A conversion that failed has said why; its missing output adds nothing.
     if (!data.open(QIODevice::ReadOnly))
-        return fileError("open", voiceData, data);
+        return conversion.messages.empty() ? fileError("open", voiceData, data) : false;
     std::vector<char> chunk(size_t(std::min<qint64>(kCopyChunk, std::max<qint64>(data.size(), 1))));
     uint64_t copied = 0;
     for (;;) {

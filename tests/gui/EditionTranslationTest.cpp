@@ -25,8 +25,11 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
         {"BIN File Saved!\nSize: 1234 bytes", "BIN 文件已保存！\n大小：1234 字节"},
         {"12.50 % flash used", "已用闪存 12.50 %"},
         {"Bin File don't fit in flash! Pls select 16M flash", "BIN 文件超出闪存容量！请选择 16M 闪存"},
-        // Texts it has no translation for, such as the system's file errors, stay as they are.
-        {"Cannot open /tmp/a1.winproj: No such file", "Cannot open /tmp/a1.winproj: No such file"},
+        // A frame with data: the path stays, the system's reason is translated.
+        {"Cannot open /tmp/a 1.winproj: No such file or directory", "无法打开 /tmp/a 1.winproj：没有那个文件或目录"},
+        {"Size 13/256", "大小 13/256"},
+        // Texts it has no translation for stay as they are.
+        {"Cannot open it", "Cannot open it"},
     };
     EXPECT_EQ(DisplayText(Text("&New Project")), Text("&New Project"));
     for (const auto& [plain, translated] : texts)
