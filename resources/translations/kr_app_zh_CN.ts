@@ -931,5 +931,13 @@
         <source>Invalid argument</source>
         <translation>无效的参数</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>10ms</source>
+        <translation>10 毫秒</translation>
+    </message>
 </context>
 </TS>

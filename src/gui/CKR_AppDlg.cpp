@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -37,6 +38,8 @@ int TextWidth(const QLabel& label, const char* text)
 }
 
 constexpr int kTimerPeriodMs = 30;
+// Room left on the screen for the window's title bar and borders.
+constexpr QSize kWindowFrame(16, 40);
 constexpr int kToolbarImageSize = 36;
 // The status bar's flash pane is at least this wide.
 constexpr int kFlashPaneWidth = 200;
@@ -59,6 +62,9 @@ CKR_AppDlg::CKR_AppDlg(std::string programFolder, Edition edition, QWidget* pare
 
     client_->resize(layout_.initialClientSize());
     resize(layout_.initialClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    // A small screen gets a window that fits it, down to the smallest size.
+    if (const QScreen* shown = screen())
+        resize(size().boundedTo(shown->availableGeometry().size() - kWindowFrame).expandedTo(minimumSize()));
     placeControls();
 
     ShowEditingEnabled(false);
