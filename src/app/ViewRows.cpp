@@ -7,8 +7,8 @@
 const std::vector<ViewColumn>& LibraryViewColumns()
 {
     static const std::vector<ViewColumn> columns = {
-        {"No.", 30, "000"},           {"Wav/MP3/WMA", 120},      {"Sampling rate", 80, "48000 Hz"},
-        {"Bit", 50, "32 Bit"},        {"Track", 50, "STEREO"},   {"Time", 80, "9999999 ms"},
+        {"No.", 30, "000"},        {"Wav/MP3/WMA", 120, "Door chime 01.wav"}, {"Sampling rate", 80, "48000 Hz"},
+        {"Bit", 50, "32 Bit"},     {"Track", 50, "STEREO"},                   {"Time", 80, "9999999 ms"},
     };
     return columns;
 }

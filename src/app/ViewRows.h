@@ -13,7 +13,7 @@ struct ViewColumn {
     const char* title;
     int width;  // pixels, the least the column is given
     // The widest text a cell of the column holds, for sizing it at the font
-    // in use; empty for names, which have no widest.
+    // in use; for file names, which have no widest, a usual long one.
     const char* widest = "";
 };
 

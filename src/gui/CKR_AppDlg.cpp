@@ -38,6 +38,7 @@ int TextWidth(const QLabel& label, const char* text)
 }
 
 constexpr int kTimerPeriodMs = 30;
+constexpr QSize kMinimumSize(800, 500);
 // Room left on the screen for the window's title bar and borders.
 constexpr QSize kWindowFrame(16, 40);
 constexpr int kToolbarImageSize = 36;
@@ -54,7 +55,7 @@ CKR_AppDlg::CKR_AppDlg(std::string programFolder, Edition edition, QWidget* pare
 {
     setWindowTitle(QString::fromLatin1(kProductCaption));
     setWindowIcon(ApplicationIcon());
-    setMinimumSize(800, 500);
+    setMinimumSize(kMinimumSize);
 
     createControls();
     createMenusAndToolbar();
@@ -219,8 +220,10 @@ bool CKR_AppDlg::eventFilter(QObject* watched, QEvent* event)
 void CKR_AppDlg::placeControls()
 {
     const auto width = [](QWidget* widget) { return widget->sizeHint().width(); };
-    const ShellGeometry g = layout_.place(client_->size(), {width(equationLabel_), width(equationList_),
-                                                            width(flashLabel_), width(flashList_)});
+    const TopRowWidths needed{width(equationLabel_), width(equationList_), width(flashLabel_), width(flashList_)};
+    // A font too large for the top row at the smallest width raises it.
+    setMinimumWidth(std::max(kMinimumSize.width(), layout_.minimumClientWidth(needed)));
+    const ShellGeometry g = layout_.place(client_->size(), needed);
     const auto withOwnHeight = [](QRect rect, QWidget* widget) {
         rect.setHeight(widget->sizeHint().height());
         return rect;

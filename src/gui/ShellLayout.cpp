@@ -91,6 +91,14 @@ void PlaceTopRow(ShellGeometry& g, const TopRowWidths& needed, int rightEnd, int
 
 }  // namespace
 
+int ShellLayout::minimumClientWidth(const TopRowWidths& needed) const
+{
+    // Placed with room to spare, the row keeps its full width.
+    const ShellGeometry g = place(QSize(1 << 20, initialClient_.height()), needed);
+    const int rowWidth = g.flashList.right() + 1 - g.equationLabel.left();
+    return initial_.library.left() + rowWidth + RightGap(initial_.flashList, initialClient_);
+}
+
 ShellGeometry ShellLayout::place(QSize client, const TopRowWidths& needed) const
 {
     const QSize start = initialClient_;

@@ -45,6 +45,8 @@ public:
     // controls are widened to what they need and the row moves left, as far
     // as the library view's left edge, to end inside the client area.
     ShellGeometry place(QSize client, const TopRowWidths& needed = {}) const;
+    // The narrowest client area that shows the whole top row.
+    int minimumClientWidth(const TopRowWidths& needed) const;
 
     static constexpr int kStatusBarHeight = 20;
 

@@ -50,6 +50,7 @@ TEST_F(PreviewPlaylist, SilencesAdvanceTheBarEvery120Ms)
 {
     TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayPlaylist(Silences({250, 350})));
+    EXPECT_TRUE(player_.CanStop());  // a silence sounds nothing, yet Stop ends it
     ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }, 5s));
     // Range 600 / 100; steps at 0, 120, 240 ms of the first silence and 0,
     // 120, 240 of the second, the last held at the upper value.
@@ -62,6 +63,7 @@ TEST_F(PreviewPlaylist, SilencesAdvanceTheBarEvery120Ms)
     player_.PlaybackTick();
     EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true}));
     EXPECT_EQ(player_.IdleCounter(), PreviewPlayer::kIdleTicks + 1);
+    EXPECT_FALSE(player_.CanStop());
 }
 
 TEST_F(PreviewPlaylist, AZeroRemainingLengthGivesAnEmptyRange)

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QComboBox>
 #include <QFile>
 #include <QDialog>
@@ -247,13 +249,23 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
                                 client->width() - p.right(), client->height() - p.bottom(), b.y() - p.bottom(),
                                 b.height(), client->width() - b.right(), equationList()->y()};
     };
-    // At the smallest size the whole top row is inside the window.
-    const QWidget* flashList = window.findChildren<QComboBox*>().at(1);
-    EXPECT_LE(flashList->geometry().right(), client->width());
     const std::vector<int> before = gaps();
     window.resize(1180, 760);
     EXPECT_EQ(gaps(), before);
     EXPECT_EQ(statusBar()->geometry(), QRect(0, client->height() - 20, client->width(), 20));
+
+    // With a large font, at the smallest size, the top row is whole and inside.
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSize(normal.pointSize() * 2);
+    QApplication::setFont(large);
+    CKR_AppDlg big(folder.path() + "/");
+    QApplication::setFont(normal);
+    big.show();
+    big.resize(800, 500);
+    const auto* label = big.findChildren<QLabel*>().at(1);  // "Flash :"
+    EXPECT_GE(label->width(), QFontMetrics(large).horizontalAdvance(label->text()));
+    EXPECT_LE(big.findChildren<QComboBox*>().at(1)->geometry().right(), big.centralWidget()->width());
 }
 
 TEST_F(MainWindow, ProgressShowsTheWorkersRangeAndAnEmptyRangeAsAnEmptyBar)
