@@ -100,9 +100,11 @@ std::optional<QString> TextCatalogue::translateLine(const QString& line) const
     for (const QString& name : best->shape.namedCaptureGroups()) {
         if (name.isEmpty())
             continue;
-        // Data such as a system's reason are translated too; paths never.
+        // Data such as a system's reason are translated too; paths and file
+        // names never.
         const QString arg = bestMatch.captured(name);
-        args.insert(name.mid(1).toInt(), arg.contains(QLatin1Char('/')) ? arg : translateLine(arg).value_or(arg));
+        const bool fileName = arg.contains(QLatin1Char('/')) || arg.contains(QLatin1Char('.'));
+        args.insert(name.mid(1).toInt(), fileName ? arg : translateLine(arg).value_or(arg));
     }
     return FillFrame(best->translation, args);
 }

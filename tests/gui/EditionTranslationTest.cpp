@@ -80,6 +80,8 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
         // A frame with data: the path stays, the system's reason is translated.
         {"Cannot open /tmp/a 1.winproj: No such file or directory", "无法打开 /tmp/a 1.winproj：没有那个文件或目录"},
         {"Size 13/256", "大小 13/256"},
+        // A file name in a frame stays, even one that reads as a text.
+        {"Key 5.winproj - KR615B DadezEvur V1.0", "Key 5.winproj - KR615B DadezEvur V1.0 语音芯片工具"},
         // Texts it has no translation for stay as they are.
         {"Cannot open it", "Cannot open it"},
     };
