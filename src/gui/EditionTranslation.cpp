@@ -53,6 +53,12 @@ void TranslateWidget(QWidget* widget)
 
 }  // namespace
 
+QString CatalogueTranslator::translate(const char*, const char* sourceText, const char*, int) const
+{
+    // An empty answer lets the next translator (Qt's own) try.
+    return sourceText ? catalogue_.translateLine(QString::fromUtf8(sourceText)).value_or(QString()) : QString();
+}
+
 std::optional<TextCatalogue> BuiltInCatalogue()
 {
     QFile file(QStringLiteral(":/translations/kr_app_zh_CN.ts"));
@@ -70,6 +76,9 @@ EditionTranslation::EditionTranslation(QApplication& app) : app_(app), catalogue
                                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (qtTextsLoaded_)
         QCoreApplication::installTranslator(&qtTexts_);
+    // Installed last, asked first.
+    ownTexts_.emplace(*catalogue_);
+    QCoreApplication::installTranslator(&*ownTexts_);
     app_.installEventFilter(this);
 }
 
@@ -78,6 +87,7 @@ EditionTranslation::~EditionTranslation()
     if (!catalogue_)
         return;
     app_.removeEventFilter(this);
+    QCoreApplication::removeTranslator(&*ownTexts_);
     if (qtTextsLoaded_)
         QCoreApplication::removeTranslator(&qtTexts_);
     InstallTextCatalogue(nullptr);

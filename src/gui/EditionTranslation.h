@@ -13,6 +13,19 @@
 
 class QApplication;
 
+// The catalogue as a translator, so that texts a window asks Qt to translate
+// (tr(), QCoreApplication::translate) come from it too, whatever the context.
+class CatalogueTranslator : public QTranslator {
+public:
+    explicit CatalogueTranslator(const TextCatalogue& catalogue) : catalogue_(catalogue) {}
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override;
+    bool isEmpty() const override { return false; }
+
+private:
+    const TextCatalogue& catalogue_;
+};
+
 // While it lives, the Simplified Chinese texts are installed: the program's
 // own catalogue, and Qt's translation of its standard dialogs and buttons.
 // The texts of every window, menu and control are translated as it is
@@ -29,6 +42,7 @@ protected:
 private:
     QApplication& app_;
     std::optional<TextCatalogue> catalogue_;
+    std::optional<CatalogueTranslator> ownTexts_;
     // Qt's own texts: file dialogs, message box buttons.
     QTranslator qtTexts_;
     bool qtTextsLoaded_ = false;

@@ -95,6 +95,8 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
         EXPECT_EQ(DisplayText(Text(plain)), Text(translated)) << plain;
     // Translating twice changes nothing more.
     EXPECT_EQ(DisplayText(DisplayText(Text("Empty playlist"))), Text("播放列表已清空"));
+    // Texts a window asks Qt to translate come from the same catalogue.
+    EXPECT_EQ(QCoreApplication::translate("AnyWindow", "Empty playlist"), Text("播放列表已清空"));
 }
 
 TEST(EditionTranslation, DialogTextsAreTranslatedWhenShownAndOnlyWhileInstalled)
