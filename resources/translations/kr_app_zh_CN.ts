@@ -939,5 +939,137 @@
         <source>10ms</source>
         <translation>10 毫秒</translation>
     </message>
+    <message>
+        <source>Prepare Sounds...</source>
+        <translation>准备声音...</translation>
+    </message>
+    <message>
+        <source>Spoken Prompts...</source>
+        <translation>语音提示...</translation>
+    </message>
+    <message>
+        <source>Export Firmware Header...</source>
+        <translation>导出固件头文件...</translation>
+    </message>
+    <message>
+        <source>Prepare Sounds</source>
+        <translation>准备声音</translation>
+    </message>
+    <message>
+        <source>Spoken Prompts</source>
+        <translation>语音提示</translation>
+    </message>
+    <message>
+        <source>Sound files to prepare (any format):</source>
+        <translation>要准备的声音文件（任意格式）：</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Trim leading and trailing silence</source>
+        <translation>裁掉开头和结尾的静音</translation>
+    </message>
+    <message>
+        <source>Level the loudness to</source>
+        <translation>响度统一为</translation>
+    </message>
+    <message>
+        <source>Sampling rate:</source>
+        <translation>采样率：</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>输出文件夹：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Load into the sound library</source>
+        <translation>载入声音库</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Add Row</source>
+        <translation>添加行</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>删除行</translation>
+    </message>
+    <message>
+        <source>Open List File...</source>
+        <translation>打开列表文件...</translation>
+    </message>
+    <message>
+        <source>Voice:</source>
+        <translation>语音：</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the prepared sounds.</source>
+        <translation>请选择存放准备好的声音的文件夹。</translation>
+    </message>
+    <message>
+        <source>Add the sound files to prepare.</source>
+        <translation>请添加要准备的声音文件。</translation>
+    </message>
+    <message>
+        <source>Add a name and a text for each prompt.</source>
+        <translation>请为每个提示填写名称和文本。</translation>
+    </message>
+    <message>
+        <source>Firmware header written.</source>
+        <translation>固件头文件已写入。</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1: %2</source>
+        <translation>无法准备 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the sound: %1</source>
+        <translation>无法准备声音：%1</translation>
+    </message>
+    <message>
+        <source>it is not a sound file that can be read (%1)</source>
+        <translation>它不是可读取的声音文件（%1）</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it has no sampling rate</source>
+        <translation>它没有采样率</translation>
+    </message>
+    <message>
+        <source>it must be mono</source>
+        <translation>它必须是单声道</translation>
+    </message>
+    <message>
+        <source>it holds only silence</source>
+        <translation>其中只有静音</translation>
+    </message>
+    <message>
+        <source>End of file</source>
+        <translation>文件结束</translation>
+    </message>
 </context>
 </TS>

@@ -102,9 +102,9 @@ std::optional<QString> TextCatalogue::translateLine(const QString& line) const
             continue;
         // Data such as a system's reason are translated too; paths and file
         // names never.
+        static const QRegularExpression pathOrFile(QStringLiteral("^/|\\.\\w{1,8}$"));
         const QString arg = bestMatch.captured(name);
-        const bool fileName = arg.contains(QLatin1Char('/')) || arg.contains(QLatin1Char('.'));
-        args.insert(name.mid(1).toInt(), fileName ? arg : translateLine(arg).value_or(arg));
+        args.insert(name.mid(1).toInt(), arg.contains(pathOrFile) ? arg : translateLine(arg).value_or(arg));
     }
     return FillFrame(best->translation, args);
 }

@@ -33,6 +33,10 @@ enum CommandId : int {
     // made findable in the menu and the toolbar.
     ID_OPERATION_STOP = 32838,
     ID_TOOL_DOWNLOAD = 32782,
+    // Not among the original commands: voice prompts and the firmware header.
+    ID_TOOL_PREPARE_SOUNDS = 32850,
+    ID_TOOL_SPOKEN_PROMPTS = 32851,
+    ID_TOOL_FIRMWARE_HEADER = 32852,
     ID_LANGUAGE_CHINESE = 32835,
     ID_LANGUAGE_ENGLISH = 32836,
     ID_HELP_ABOUT = 32783,
@@ -58,7 +62,7 @@ struct Command {
 };
 
 // In menu order.
-inline constexpr std::array<Command, 27> kCommands = {{
+inline constexpr std::array<Command, 30> kCommands = {{
     {ID_FILE_NEW, Menu::File, "&New Project\tF2", false, false, false},
     {ID_FILE_OPEN, Menu::File, "&Open Project\tF3", false, false, false},
     {ID_FILE_SAVE, Menu::File, "&Save", false, false, false},
@@ -82,6 +86,9 @@ inline constexpr std::array<Command, 27> kCommands = {{
     {ID_OPERATION_EQUATION_SETUP, Menu::Operation, "&Equation Setup", true, false, false},
     {ID_OPERATION_STOP, Menu::Operation, "&Stop\tEsc", false, false, true},
     {ID_TOOL_DOWNLOAD, Menu::Tool, "&Download Data\tF5", false, false, false},
+    {ID_TOOL_PREPARE_SOUNDS, Menu::Tool, "Prepare Sounds...", false, false, true},
+    {ID_TOOL_SPOKEN_PROMPTS, Menu::Tool, "Spoken Prompts...", false, false, false},
+    {ID_TOOL_FIRMWARE_HEADER, Menu::Tool, "Export Firmware Header...", true, false, false},
     {ID_LANGUAGE_CHINESE, Menu::Language, "&Chinese", false, false, false},
     {ID_LANGUAGE_ENGLISH, Menu::Language, "&English", false, false, false},
     {ID_HELP_ABOUT, Menu::Help, "&About", false, false, false},

@@ -210,6 +210,7 @@ void TypicalRoad::step1NoProject()
         ID_VIEW_BACKGROUND_MUSIC, ID_MODE_MP3,       ID_MODE_KEY,               ID_MODE_ONE_LINE,
         ID_MODE_THREE_LINES, ID_MODE_PARALLEL_PORT,  ID_MODE_MATRIX,            ID_OPERATION_COMPILE,
         ID_OPERATION_OPTIONS, ID_OPERATION_KEY_SETUP, ID_OPERATION_EQUATION_SETUP, ID_OPERATION_STOP,
+        ID_TOOL_FIRMWARE_HEADER,
     };
     EXPECT_EQ(greyedCommands(), greyed);
     for (QComboBox* list : window().findChildren<QComboBox*>())
