@@ -11,6 +11,7 @@
 // Mode menu), SessionTools.cpp (download tool, help, other edition).
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,8 +89,10 @@ public:
     void EmptyLibrary();
     void PlayLibrarySound();
     void PlayLibrarySoundAsChip();
-    // Escape in the library or the playlist view.
+    // Escape in the library or the playlist view, and the Stop command.
     void StopPreview();
+    // Whether a preview sounds or holds editing, so that Stop has work.
+    bool previewStoppable() const;
 
     // --- Playlist of the current equation -----------------------------------
     void InsertSound();
@@ -145,9 +148,12 @@ private:
     // The library view's rebuild: the background-music view's enabling in
     // One Line and Three Line mode, then the flash usage.
     void RebuildLibraryView();
-    void RebuildPlaylistView() { port_.RebuildView(View::Playlist); }
-    // After a playlist dialog, whatever its answer.
-    void RebuildPlaylistAndLibraryViews();
+    // Also shows the equation's size.
+    void RebuildPlaylistView();
+    void ShowEquationSize();
+    // After a playlist dialog, whatever its answer; `newRow` is the row of an
+    // entry put in, to scroll to.
+    void RebuildPlaylistAndLibraryViews(std::optional<int> newRow = std::nullopt);
     void RebuildAllViews();
     void UpdateFlashUsage();
     void SetBackgroundMusicViewEnabled(bool on);

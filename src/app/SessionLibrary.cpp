@@ -14,6 +14,17 @@ namespace {
 
 constexpr const char* kLibraryFull = "Sound Library full!";
 
+// A ".wav" whose content the voice converter cannot read (MP3 data under a
+// WAV name, floating-point samples) would pass the rate check and only fail
+// at the compile: it is refused at once, by name.
+std::optional<UserMessage> NotPcmWav(const std::string& name, const AudioInfo& info)
+{
+    if (info.pcmWav)
+        return std::nullopt;
+    return UserMessage{name + " is not a PCM WAV file. Convert it with \"Convert MP3/WMA to WAV\" first.",
+                       Caption::ApplicationName, MessageIcon::Warning};
+}
+
 // Why `file` may not join the library, or nothing when it may. Only WAV files
 // at one of the chip's rates are taken; other sounds are converted first.
 std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile& file)
@@ -28,6 +39,8 @@ std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile
     AudioInfo info;
     if (std::optional<std::string> error = ProbeAudioFile(file.sourcePath, info))
         return UserMessage{std::move(*error), Caption::ApplicationName};
+    if (std::optional<UserMessage> notPcm = NotPcmWav(file.name, info))
+        return notPcm;
     if (!IsAcceptedRate(info.sampleRate))
         return wrongRate;
     return std::nullopt;

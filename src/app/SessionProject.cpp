@@ -115,6 +115,9 @@ void Session::ResetToNoProject()
     EnableEditing(false);
     for (View view : {View::Library, View::Playlist, View::BackgroundMusic})
         port_.ClearView(view);
+    // No figures of a project that is gone.
+    port_.ShowFlashUsage({}, {});
+    ShowEquationSize();
 }
 
 void Session::New()
@@ -181,6 +184,9 @@ void Session::SaveAs()
     const std::optional<std::string> path =
         port_.ChooseFile({FileChoice::Kind::Save, kProjectFilter, kProjectExtension, {}});
     if (!path)
+        return;
+    // As New does: another project's file is only replaced when the user agrees.
+    if (QFileInfo::exists(ToQtPath(*path)) && !port_.ConfirmReplace(*path))
         return;
     if (FileError error = WriteProjectFile(*path, project_.content))
         port_.ShowMessage(ErrorMessage(*error));

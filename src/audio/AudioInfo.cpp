@@ -3,11 +3,20 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "audio/AudioDecoder.h"
 #include "audio/FfmpegInput.h"
 
 namespace {
+
+// The integer sample formats of a WAV file that the voice converter reads.
+bool IsPcmWav(const AVInputFormat& container, AVCodecID codec)
+{
+    const bool integerPcm = codec == AV_CODEC_ID_PCM_U8 || codec == AV_CODEC_ID_PCM_S16LE ||
+                            codec == AV_CODEC_ID_PCM_S24LE || codec == AV_CODEC_ID_PCM_S32LE;
+    return integerPcm && std::string_view(container.name) == "wav";
+}
 
 // The container's figure when it has one; else the sound is decoded and
 // counted (a raw stream with no header says nothing of its length).
@@ -61,6 +70,7 @@ std::optional<std::string> ProbeAudioFile(const std::string& path, AudioInfo& ou
     info.sampleRate = p.sample_rate;
     info.channels = p.ch_layout.nb_channels;
     info.bits = BitsPerSample(p);
+    info.pcmWav = IsPcmWav(*input.format->iformat, p.codec_id);
     info.aux = static_cast<double>(p.bit_rate > 0 ? p.bit_rate : std::max<int64_t>(input.format->bit_rate, 0));
     if (auto error = Duration(path, input, info.duration))
         return error;

@@ -76,6 +76,7 @@ bool PreviewPlayer::PlayPlaylist(PlaylistPreview playlist)
     if (quitting_.load() || idleCounter_.load() < kIdleTicks)
         return false;
     host_.EnablePreviewEditing(false);
+    editingHeld_ = true;
     playlistFinished_.store(false);
     ResetForNewPreview();
     workers_.Start([this, playlist = std::move(playlist)] { PlaylistWorker(playlist); });
@@ -87,6 +88,7 @@ void PreviewPlayer::Stop()
     if (quitting_.load())
         return;
     stopRequested_.store(true);
+    editingHeld_ = false;
     host_.EnablePreviewEditing(true);
     workers_.Start([this] { StopWorker(); });
     std::this_thread::sleep_for(kStopHold);
@@ -99,8 +101,12 @@ void PreviewPlayer::PlaybackTick()
         return;
     }
     int idle = idleCounter_.load();
-    if (idle == kIdleTicks && playlistFinished_.load())
+    // A playlist that ended on a silence leaves the counter above 10, where
+    // nothing brings it down again: editing comes back then too.
+    if (idle >= kIdleTicks && playlistFinished_.load() && editingHeld_) {
+        editingHeld_ = false;
         host_.EnablePreviewEditing(true);
+    }
     // A worker may set the counter meanwhile; its value wins.
     if (idle < kIdleTicks)
         idleCounter_.compare_exchange_strong(idle, idle + 1);

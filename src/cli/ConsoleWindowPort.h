@@ -38,8 +38,10 @@ public:
     void EnableBackgroundMusicView(bool) override {}
     void SetModeCheck(int) override {}
     void ShowFlashUsage(const std::string&, const std::string&) override {}
+    void ShowRow(View, int) override {}
+    void ShowEquationSize(const std::string&) override {}
     void ShowProgress(int, int) override {}
-    void OpenDocument(const std::string&) override {}
+    void OpenDocument(const std::string&, std::function<void()>) override {}
 
     // There is no event loop to hand work to; the tool plays nothing, so
     // nothing waits on a window thread.

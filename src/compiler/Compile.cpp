@@ -150,9 +150,10 @@ bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversio
     const std::string& voiceData = conversion.voiceData;
     if (voiceData.empty())
         return notConverted(wavPath);
+    // A conversion that failed has said why; its missing output adds nothing.
     QFile data;
-    if (!openRegular(voiceData, data))
-        return false;
+    if (std::optional<std::string> reason = OpenRegularFile(voiceData, data))
+        return conversion.messages.empty() ? fileError("open", voiceData, *reason) : false;
     std::vector<char> chunk(size_t(std::min<qint64>(kCopyChunk, std::max<qint64>(data.size(), 1))));
     uint64_t copied = 0;
     for (;;) {

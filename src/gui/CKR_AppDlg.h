@@ -58,14 +58,16 @@ public:
     void RebuildView(View view) override;
     void ClearView(View view) override;
     void RemoveRow(View view, int row) override;
+    void ShowRow(View view, int row) override;
     void SetTitle(const std::string& title) override;
     void ShowEditingEnabled(bool on) override;
     void ShowCurrentEquation(int number) override;
     void EnableBackgroundMusicView(bool on) override;
     void SetModeCheck(int controlMode) override;
     void ShowFlashUsage(const std::string& total, const std::string& percent) override;
+    void ShowEquationSize(const std::string& size) override;
     void ShowProgress(int upper, int position) override;
-    void OpenDocument(const std::string& path) override;
+    void OpenDocument(const std::string& path, std::function<void()> failed) override;
     void RunOnWindowThread(std::function<void()> work) override;
 
 protected:
@@ -105,6 +107,7 @@ private:
     QStatusBar* statusBar_;
     QLabel* soundLengthPane_;
     QLabel* flashUsedPane_;
+    QLabel* equationSizePane_;
     std::map<CommandId, QAction*> actions_;
     // Set by the other-language edition's start: the window then closes
     // without the session's Exit, which has already saved.
