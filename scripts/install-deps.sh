@@ -15,6 +15,7 @@ packages=(
   clang
   fonts-dejavu-core fonts-wqy-microhei
   xdg-utils
+  gcovr
 )
 
 missing=()
