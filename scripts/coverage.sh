@@ -21,8 +21,9 @@ export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=dummy
 ctest --test-dir "$dir" -j "$jobs" --output-on-failure || echo "coverage.sh: some tests failed; the figures below count what ran" >&2
 
-gcovr --root . --object-directory "$dir" --filter 'src/' --filter 'tools/' \
-  -j "$jobs" --print-summary --output "$dir/coverage.txt" "$@"
+# The counters of src/ and tools/ lie in their own object folders.
+gcovr --root . --filter 'src/' --filter 'tools/' -j "$jobs" \
+  --print-summary --output "$dir/coverage.txt" "$@" "$dir/src" "$dir/tools"
 echo "figures per file: $dir/coverage.txt"
 
 nonblank() { cat "$@" | grep -cv '^[[:space:]]*$'; }
