@@ -253,6 +253,8 @@ void CKR_AppDlg::runCommand(CommandId id)
         return s.EquationSetup();
     case ID_TOOL_DOWNLOAD:
         return s.DownloadData();
+    case ID_TOOL_RECOVER_PROJECT:
+        return s.RecoverProjectFromBin();
     case ID_LANGUAGE_CHINESE:
         return switchToEdition(Edition::SimplifiedChinese);
     case ID_HELP_ABOUT: {

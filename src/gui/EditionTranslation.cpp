@@ -99,6 +99,8 @@ EditionTranslation::EditionTranslation(QApplication& app) : app_(app)
         return;
     QCoreApplication::installTranslator(&translator_);
     app_.installEventFilter(this);
+    // The download tool this edition starts shows its texts in the same language.
+    qputenv("KR_EDITION", "zh_CN");
 }
 
 EditionTranslation::~EditionTranslation()
