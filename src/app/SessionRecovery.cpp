@@ -50,10 +50,14 @@ void Session::RecoverProjectFromBin()
         return;
     }
     Adopt(std::move(recovered));
+    // The flash size is the window's, not the project's: the user picks it.
+    const std::string flash = std::to_string(image.contents.flashMegabits);
+    std::string text = "Project recovered from the BIN.\nThe BIN was made for " + flash + "M flash: choose " +
+                       flash + "M under \"Flash :\" to compile the same BIN.";
     if (!skipped.empty()) {
-        std::string text = "These sounds could not be read and were left out:";
+        text += "\nThese sounds could not be read and were left out:";
         for (const std::string& line : skipped)
             text += "\n" + line;
-        port_.ShowMessage({text, Caption::Product, MessageIcon::Warning});
     }
+    port_.ShowMessage({text, Caption::Product, skipped.empty() ? MessageIcon::Information : MessageIcon::Warning});
 }
