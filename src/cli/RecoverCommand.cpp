@@ -4,9 +4,6 @@
 
 #include "cli/Command.h"
 #include "compiler/BinRecovery.h"
-#include "support/Paths.h"
-
-#include <QFileInfo>
 
 static int RunRecover(const std::vector<std::string>& args);
 
@@ -29,16 +26,9 @@ static int RunRecover(const std::vector<std::string>& args)
 {
     if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
         return UsageError("recover", "expected a BIN file and a project path");
-    std::string folder = args[1];
-    while (folder.size() > 1 && folder.back() == kPathSeparator)
-        folder.pop_back();
-    const std::string fileName = FileNamePart(folder);
-    if (!IsPlainFileName(fileName))
-        return UsageError("recover", "'" + args[1] + "' does not end in a project name");
-    const std::string projectFile = JoinPath(folder, fileName);
-    if (QFileInfo::exists(ToQtPath(projectFile)))
-        return Failure("recover", projectFile + " already exists; not replacing it");
-
+    std::string folder, fileName;
+    if (auto refused = ParseNewProjectPath("recover", args[1], folder, fileName))
+        return *refused;
     BinImage image;
     if (FileError error = ReadBinFile(args[0], image))
         return Failure("recover", *error);
