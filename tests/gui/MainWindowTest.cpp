@@ -81,6 +81,7 @@ TEST_F(MainWindow, MenusShowTheCommandTextsAndKeysUnderTheirIds)
         {32802, "&Key Setup"},
         {32803, "&Equation Setup"},
         {32782, "&Download Data\tF5"},
+        {32860, "Recover Project from BIN..."},
         {32835, "&Chinese"},
         {32836, "&English"},
         {32783, "&About"},
