@@ -748,6 +748,10 @@
         <translation>方程 %1 超出其存储区长度，已被截断</translation>
     </message>
     <message>
+        <source>The project could not be saved. Leave it anyway and lose the changes since it was last saved?</source>
+        <translation>项目无法保存。仍然离开并放弃上次保存以来的更改吗？</translation>
+    </message>
+    <message>
         <source>Prepare Sounds...</source>
         <translation>准备声音...</translation>
     </message>

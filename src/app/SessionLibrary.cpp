@@ -110,14 +110,27 @@ void Session::EmptyLibrary()
         port_.ShowMessage({"Empty sound library"});
 }
 
+CSound Session::Playable(CSound entry) const
+{
+    entry.path = SoundFileOf(project_.soundFolderPath, entry).value_or(std::string());
+    return entry;
+}
+
+std::optional<CSound> Session::Playable(const std::optional<CSound>& entry) const
+{
+    if (!entry)
+        return std::nullopt;
+    return Playable(*entry);
+}
+
 void Session::PlayLibrarySound()
 {
-    preview_->PlayLibrary(project_.content.library.at(port_.SelectedRow(View::Library)));
+    preview_->PlayLibrary(Playable(project_.content.library.at(port_.SelectedRow(View::Library))));
 }
 
 void Session::PlayLibrarySoundAsChip()
 {
-    preview_->PlayLibraryAsChip(project_.content.library.at(port_.SelectedRow(View::Library)));
+    preview_->PlayLibraryAsChip(Playable(project_.content.library.at(port_.SelectedRow(View::Library))));
 }
 
 void Session::StopPreview()

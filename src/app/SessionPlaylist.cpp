@@ -134,7 +134,7 @@ void Session::PlayEquation()
         int index = 0;
         for (const CSound& entry : equation)
             if (index++ >= row)
-                playlist.entries.push_back(entry);
+                playlist.entries.push_back(entry.isSound() ? Playable(entry) : entry);
     }
     preview_->PlayPlaylist(std::move(playlist));
 }

@@ -14,6 +14,9 @@
 #include "model/Sound.h"
 #include "support/UserMessage.h"
 
+inline constexpr const char* kLeaveUnsavedQuestion =
+    "The project could not be saved. Leave it anyway and lose the changes since it was last saved?";
+
 // The three list views of the main window.
 enum class View { Library, Playlist, BackgroundMusic };
 
@@ -40,6 +43,9 @@ public:
     virtual bool Confirm() = 0;
     // The platform's question before a file is replaced: true to replace.
     virtual bool ConfirmReplace(const std::string& path) = 0;
+    // kLeaveUnsavedQuestion, asked after the save on leaving a project
+    // failed: true to leave all the same. No is the default.
+    virtual bool ConfirmLeaveUnsaved() = 0;
 
     // File dialogs. Paths are full paths; nothing when cancelled.
     virtual std::optional<std::string> ChooseFile(const FileChoice& choice) = 0;

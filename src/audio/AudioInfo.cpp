@@ -9,16 +9,6 @@
 
 namespace {
 
-// WAV and other PCM files report their stored sample width; everything else
-// is decoded to 16-bit samples, so that is its width for the system.
-int BitsPerSample(const AVCodecParameters& p)
-{
-    const bool pcm = p.codec_id >= AV_CODEC_ID_FIRST_AUDIO && p.codec_id < AV_CODEC_ID_ADPCM_IMA_QT;
-    if (!pcm)
-        return 16;
-    return p.bits_per_coded_sample > 0 ? p.bits_per_coded_sample : av_get_bits_per_sample(p.codec_id);
-}
-
 // The container's figure when it has one; else the sound is decoded and
 // counted (a raw stream with no header says nothing of its length).
 std::optional<std::string> Duration(const std::string& path, const FfmpegInput& input, double& seconds)

@@ -1,10 +1,12 @@
 #include "audio/PreviewPlayer.h"
 
-#include <fstream>
 #include <thread>
+
+#include <QByteArray>
 
 #include "audio/ChipRendering.h"
 #include "audio/PreviewHost.h"
+#include "support/RegularFile.h"
 
 namespace {
 
@@ -12,17 +14,13 @@ namespace {
 // silenced the sound before the next command runs.
 constexpr std::chrono::milliseconds kStopHold{300};
 
+// Only a regular file: a FIFO would hold the worker forever.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in.tellg();
-    if (!in || size < 0)
+    QByteArray bytes;
+    if (ReadRegularFile(path, bytes))
         return std::nullopt;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
-        return std::nullopt;
-    return bytes;
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ public:
     void ShowMessage(const UserMessage& message) override;
     bool Confirm() override { return false; }
     bool ConfirmReplace(const std::string&) override { return false; }
+    bool ConfirmLeaveUnsaved() override { return false; }
 
     std::optional<std::string> ChooseFile(const FileChoice&) override { return std::nullopt; }
     std::optional<std::vector<std::string>> ChooseFiles(const std::string&) override { return chosenFiles_; }

@@ -210,6 +210,12 @@ void CKR_AppDlg::placeControls()
 
 void CKR_AppDlg::runCommand(CommandId id)
 {
+    dispatch(id);
+    session_->SaveIfChanged();
+}
+
+void CKR_AppDlg::dispatch(CommandId id)
+{
     Session& s = *session_;
     if (const std::optional<int> mode = ModeOfCommand(id)) {
         s.SetControlMode(*mode);

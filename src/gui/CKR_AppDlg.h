@@ -43,6 +43,7 @@ public:
     void ShowMessage(const UserMessage& message) override;
     bool Confirm() override;
     bool ConfirmReplace(const std::string& path) override;
+    bool ConfirmLeaveUnsaved() override;
     std::optional<std::string> ChooseFile(const FileChoice& choice) override;
     std::optional<std::vector<std::string>> ChooseFiles(const std::string& filter) override;
     std::optional<int> ChooseLibrarySound(const CSoundList& library) override;
@@ -77,7 +78,10 @@ private:
     void createMenusAndToolbar();
     void createCharacterKeys();
     void placeControls();
+    // Runs a menu, toolbar or key command; the project is written after it
+    // when it changed, so the disk holds what the window shows.
     void runCommand(CommandId id);
+    void dispatch(CommandId id);
     void switchToEdition(Edition edition);
     SoundListView& listView(View view) const;
 

@@ -102,6 +102,12 @@ bool CKR_AppDlg::ConfirmReplace(const std::string& path)
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool CKR_AppDlg::ConfirmLeaveUnsaved()
+{
+    return QMessageBox::question(this, CaptionText(Caption::Product), Text(kLeaveUnsavedQuestion),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> CKR_AppDlg::ChooseFile(const FileChoice& choice)
 {
     const QString start = ToQtPath(choice.initialPath);

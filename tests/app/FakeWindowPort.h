@@ -18,6 +18,7 @@ public:
     // Scripted answers, taken from the front.
     std::deque<bool> confirms;
     std::deque<bool> replaceAnswers;
+    std::deque<bool> leaveUnsavedAnswers;
     std::deque<std::optional<std::string>> files;
     std::deque<std::optional<std::vector<std::string>>> fileLists;
     std::deque<std::optional<int>> librarySounds;
@@ -36,6 +37,7 @@ public:
     std::vector<int> samplingRateOffers;       // highest rate of each Choose Sampling Rate
     std::vector<int> silenceDialogSizes;       // equation size given to each Add Silence
     std::vector<std::string> replaceQuestions; // paths asked about
+    int leaveUnsavedQuestions = 0;
     std::vector<View> rebuilds;
     std::vector<View> clears;
     std::vector<std::pair<View, int>> removedRows;
@@ -71,6 +73,11 @@ public:
 
     void ShowMessage(const UserMessage& message) override { messages.push_back(message); }
     bool Confirm() override { return take(confirms).value_or(false); }
+    bool ConfirmLeaveUnsaved() override
+    {
+        ++leaveUnsavedQuestions;
+        return take(leaveUnsavedAnswers).value_or(false);
+    }
     bool ConfirmReplace(const std::string& path) override
     {
         replaceQuestions.push_back(path);

@@ -190,6 +190,11 @@ TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
     EXPECT_TRUE(session_.projectOpen());
     EXPECT_EQ(port_.titles.size(), 1u);       // still the project's title
     EXPECT_EQ(port_.fileChoices.size(), 1u);  // no dialog after a failed save
+    // Each failed save asked whether to leave anyway; No kept the project.
+    EXPECT_EQ(port_.leaveUnsavedQuestions, 5);
+    port_.leaveUnsavedAnswers = {true};
+    session_.Close();
+    EXPECT_FALSE(session_.projectOpen());
 }
 
 TEST_F(SessionProject, LeavingTheProjectStopsAPlaylistPreview)

@@ -110,6 +110,11 @@ std::optional<PcmSound> DecodeVoice(const uint8_t* data, size_t size, std::strin
     }
     PcmSound sound;
     sound.sampleRate = header.sample_rate;
+    // Decoded sound is written as WAV: a rate no WAV reader takes stops here.
+    if (WavFormatRefusal(sound.sampleRate, 1, 16)) {
+        Fail(error, "the voice data's sampling rate is not between 1 and 384000 Hz");
+        return std::nullopt;
+    }
     sound.samples.resize(blocks * kBlockSamples);
     krv_decoder decoder;
     krv_decoder_reset(&decoder);
