@@ -2,37 +2,29 @@
 
 #include <cstdio>
 
+#include <QByteArray>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "PcmSound.h"
 #include "VoiceFile.h"
 #include "audio/AudioInfo.h"
 #include "compiler/BinLayout.h"
 #include "support/Paths.h"
+#include "support/RegularFile.h"
 #include "support/SafeWrite.h"
 
 namespace {
 
 // Far beyond the largest flash (8 MiB) and every sound the slots can address.
-constexpr qint64 kLargestImage = 64 << 20;
+constexpr uint64_t kLargestImage = 64 << 20;
 
 }  // namespace
 
 FileError ReadBinFile(const std::string& path, BinImage& out)
 {
-    const QFileInfo info(ToQtPath(path));
-    if (!info.isFile())
-        return "Cannot read " + path + ": " + (info.exists() ? "not a regular file" : "no such file");
-    if (info.size() > kLargestImage)
-        return path + " is too large for a KR615B image";
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return "Cannot read " + path + ": " + file.errorString().toStdString();
-    const QByteArray bytes = file.read(kLargestImage + 1);
-    if (file.error() != QFileDevice::NoError)
-        return "Cannot read " + path + ": " + file.errorString().toStdString();
+    QByteArray bytes;
+    if (auto failure = ReadRegularFile(path, bytes, kLargestImage))
+        return failure;
     BinImage image;
     image.bytes.assign(bytes.begin(), bytes.end());
     try {
