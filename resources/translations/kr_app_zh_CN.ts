@@ -1183,5 +1183,17 @@
         <source>End of file</source>
         <translation>文件结束</translation>
     </message>
+    <message>
+        <source>The library sound %1 names no file inside the sound folder, so it cannot be compiled. Delete it and load the sound again. No BIN was completed.</source>
+        <translation>库中的声音 %1 不是声音文件夹中的文件，无法编译。请删除它并重新载入该声音。未生成 BIN。</translation>
+    </message>
+    <message>
+        <source>%1 is open in another window (process %2). Close it there, or wait until that command has finished, then try again.</source>
+        <translation>%1 已在另一个窗口中打开（进程 %2）。请在那里关闭它，或等待该命令结束，然后再试。</translation>
+    </message>
+    <message>
+        <source>%1 is open in another window. Close it there, or wait until that command has finished, then try again.</source>
+        <translation>%1 已在另一个窗口中打开。请在那里关闭它，或等待该命令结束，然后再试。</translation>
+    </message>
 </context>
 </TS>

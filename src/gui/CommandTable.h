@@ -64,7 +64,7 @@ struct Command {
 };
 
 // In menu order.
-inline constexpr std::array<Command, 30> kCommands = {{
+inline constexpr auto kCommands = std::to_array<Command>({
     {ID_FILE_NEW, Menu::File, "&New Project\tF2", false, false, false},
     {ID_FILE_OPEN, Menu::File, "&Open Project\tF3", false, false, false},
     {ID_FILE_SAVE, Menu::File, "&Save", false, false, false},
@@ -96,7 +96,7 @@ inline constexpr std::array<Command, 30> kCommands = {{
     {ID_LANGUAGE_ENGLISH, Menu::Language, "&English", false, false, false},
     {ID_HELP_ABOUT, Menu::Help, "&About", false, false, false},
     {ID_HELP_CONTENT, Menu::Help, "Help Content\tF1", false, false, false},
-}};
+});
 
 // The control mode a Mode menu item sets; nothing for other commands.
 std::optional<int> ModeOfCommand(CommandId id);
