@@ -27,7 +27,7 @@ sox all.wav parts/s.wav trim 0 1 : newfile : restart
 files=(parts/s*.wav)
 [ "${#files[@]}" -eq 510 ] || { echo "expected 510 files, got ${#files[@]}" >&2; exit 1; }
 # 256 MiB of 16-bit samples.
-sox speech.wav big.wav repeat 1000 trim 0 =8388608s
+sox speech.wav big.wav repeat 2000 trim 0 =134217728s
 
 seconds() { local s e; s=$(date +%s.%N); "$@" >/dev/null; e=$(date +%s.%N); echo "$e - $s" | bc -l; }
 peak_mib() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%.1f", $1 / 1024}'; }

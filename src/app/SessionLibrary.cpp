@@ -16,7 +16,9 @@ constexpr const char* kLibraryFull = "Sound Library full!";
 
 // Why `file` may not join the library, or nothing when it may. Only WAV files
 // at one of the chip's rates are taken; other sounds are converted first.
-std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile& file)
+// `info` receives the file's properties, read once for the check and the
+// record.
+std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile& file, AudioInfo& info)
 {
     if (NameLoaded(library, file.name))
         return UserMessage{"Sound file loaded already!"};
@@ -25,7 +27,6 @@ std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile
         Caption::ApplicationName};
     if (file.extension != "wav")
         return wrongRate;
-    AudioInfo info;
     if (std::optional<std::string> error = ProbeAudioFile(file.sourcePath, info))
         return UserMessage{std::move(*error), Caption::ApplicationName};
     if (!IsAcceptedRate(info.sampleRate))
@@ -52,7 +53,8 @@ void Session::LoadLibrarySounds()
         return;
     }
     for (const LoadFile& file : LoadFileTable(*chosen)) {
-        if (std::optional<UserMessage> refusal = LoadRefusal(library, file)) {
+        AudioInfo info;
+        if (std::optional<UserMessage> refusal = LoadRefusal(library, file, info)) {
             port_.ShowMessage(*refusal);
             return;
         }
@@ -68,9 +70,10 @@ void Session::LoadLibrarySounds()
             return;
         }
         // The entry describes the file actually written, which is not the
-        // chosen name when the folder held that name already.
+        // chosen name when the folder held that name already; its content is
+        // the source's, so the source's properties serve.
         const std::string& written = copier.lastFileWritten;
-        library.append(MakeSoundRecord(written, FileNamePart(written)));
+        library.append(MakeSoundRecord(written, FileNamePart(written), info));
         RebuildLibraryView();
     }
 }

@@ -23,6 +23,7 @@ struct Format {
     uint32_t sampleRate = 0;
     uint16_t bits = 0;
     uint16_t blockAlign = 0;
+    uint32_t byteRate = 0;
 };
 
 bool ParseFormat(const uint8_t* p, uint32_t size, Format& f, std::string* error)
@@ -40,6 +41,7 @@ bool ParseFormat(const uint8_t* p, uint32_t size, Format& f, std::string* error)
         return Fail(error, "the samples are not integer PCM");
     f.channels = GetLE16(p + 2);
     f.sampleRate = GetLE32(p + 4);
+    f.byteRate = GetLE32(p + 8);
     f.blockAlign = GetLE16(p + 12);
     f.bits = GetLE16(p + 14);
     if (f.channels == 0)
@@ -88,6 +90,7 @@ struct DataChunk {
     Format format;
     uint64_t offset = 0;  // of the first sample
     uint64_t frames = 0;
+    bool whole = false;  // the chunk lies wholly inside the file
 };
 
 // Walks the chunks of a WAV file of `size` bytes to its format and data.
@@ -123,6 +126,7 @@ template <typename Read> bool FindData(uint64_t size, Read read, DataChunk& foun
             // (or less) than it says: take the whole frames that are there.
             found.offset = at + 8;
             found.frames = std::min(chunkSize, left) / found.format.blockAlign;
+            found.whole = chunkSize <= left;
             return true;
         }
         if (chunkSize > left)
@@ -177,7 +181,9 @@ bool WavReader::open(const std::string& path, std::string* error)
     sampleRate_ = chunk.format.sampleRate;
     channels_ = chunk.format.channels;
     bits_ = chunk.format.bits;
+    byteRate_ = chunk.format.byteRate;
     framesLeft_ = chunk.frames;
+    wholeData_ = chunk.whole;
     return true;
 }
 
@@ -186,7 +192,7 @@ size_t WavReader::read(int16_t* out, size_t max)
     const size_t frames = size_t(std::min<uint64_t>(max, framesLeft_));
     if (frames == 0 || failed_)
         return 0;
-    const Format format{channels_, sampleRate_, bits_, uint16_t(channels_ * (bits_ / 8))};
+    const Format format{channels_, sampleRate_, bits_, uint16_t(channels_ * (bits_ / 8)), byteRate_};
     buffer_.resize(frames * format.blockAlign);
     if (std::fread(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
         failed_ = true;

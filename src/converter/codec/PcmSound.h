@@ -34,6 +34,11 @@ public:
     // `error` to the reason.
     bool open(const std::string& path, std::string* error);
     uint32_t sampleRate() const { return sampleRate_; }
+    uint16_t channels() const { return channels_; }
+    uint16_t bits() const { return bits_; }
+    uint32_t byteRate() const { return byteRate_; }  // as the header states it
+    // False when the data chunk claims more bytes than the file holds.
+    bool wholeData() const { return wholeData_; }
     uint64_t framesLeft() const { return framesLeft_; }
     // Reads up to `max` samples, mixed down to one channel, into `out`; gives
     // their count, 0 at the end or when reading fails (then failed() is true).
@@ -45,7 +50,9 @@ private:
     uint32_t sampleRate_ = 0;
     uint16_t channels_ = 0;
     uint16_t bits_ = 0;
+    uint32_t byteRate_ = 0;
     uint64_t framesLeft_ = 0;
+    bool wholeData_ = false;
     bool failed_ = false;
     std::vector<uint8_t> buffer_;
 };
