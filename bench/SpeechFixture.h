@@ -43,7 +43,8 @@ inline std::optional<voice::PcmSound> MakeSpeech(const QTemporaryDir& dir, int r
             return std::nullopt;
     }
     const QString out = dir.filePath(QString("speech%1.wav").arg(rate));
-    if (!Run("sox", {raw, "-r", QString::number(rate), "-b", "16", out}))
+    // No dither: the same speech, and so the same figures, on every run.
+    if (!Run("sox", {"-D", raw, "-r", QString::number(rate), "-b", "16", out}))
         return std::nullopt;
     return voice::ReadWavFile(out.toStdString(), nullptr);
 }

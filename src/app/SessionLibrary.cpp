@@ -52,7 +52,11 @@ void Session::LoadLibrarySounds()
         port_.ShowMessage({"Try add fewer files!"});
         return;
     }
-    for (const LoadFile& file : LoadFileTable(*chosen)) {
+    const std::vector<LoadFile> table = LoadFileTable(*chosen);
+    const int total = int(table.size());
+    port_.ShowProgress(total, 0);
+    for (int done = 0; done < total; ++done) {
+        const LoadFile& file = table[size_t(done)];
         AudioInfo info;
         if (std::optional<UserMessage> refusal = LoadRefusal(library, file, info)) {
             port_.ShowMessage(*refusal);
@@ -75,6 +79,7 @@ void Session::LoadLibrarySounds()
         const std::string& written = copier.lastFileWritten;
         library.append(MakeSoundRecord(written, FileNamePart(written), info));
         RebuildLibraryView();
+        port_.ShowProgress(total, done + 1);
     }
 }
 

@@ -280,6 +280,12 @@ void CKR_AppDlg::switchToEdition(Edition edition)
 
 void CKR_AppDlg::closeEvent(QCloseEvent* event)
 {
+    // A close that arrives while a command shows its progress would end the
+    // session under the running command.
+    if (pumping_) {
+        event->ignore();
+        return;
+    }
     if (leaving_ || session_->Exit())
         event->accept();
     else
