@@ -265,12 +265,10 @@ void CKR_AppDlg::ShowProgress(int upper, int position)
     progress_->setValue(std::clamp(position, 0, top));
     // Compile and Load call this from one long step on the window's thread.
     // Now and then the window gets to paint and handle everything but the
-    // user's input, so that it never freezes; in between the bar alone is
-    // painted, which costs little.
-    if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs) {
-        progress_->repaint();
+    // user's input, so that it never freezes and the bar moves; painting at
+    // every call would cost more than the work it shows.
+    if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs)
         return;
-    }
     pumping_ = true;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     pumping_ = false;
