@@ -79,8 +79,8 @@ void MixDown(const uint8_t* data, size_t frames, const Format& f, int16_t* out)
         int64_t sum = 0;
         for (int c = 0; c < f.channels; ++c)
             sum += ReadSample(frame + c * bytes, bytes);
-        // The mean of the channels, rounded to 16 bits.
-        const int64_t mean = sum / f.channels;
+        // The mean of the channels, rounded to 16 bits (no division for one).
+        const int64_t mean = f.channels == 1 ? sum : sum / f.channels;
         out[i] = int16_t(std::clamp<int64_t>((mean + (1 << 15)) >> 16, -32768, 32767));
     }
 }
