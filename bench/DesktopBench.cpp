@@ -8,7 +8,6 @@
 // usage: bench_desktop [RUNS]
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +15,7 @@
 #include <QDir>
 
 #include "SpeechFixture.h"
+#include "Timing.h"
 #include "gui/CKR_AppDlg.h"
 #include "support/SafeWrite.h"
 
@@ -34,24 +34,6 @@ public:
     void ShowMessage(const UserMessage& message) override { messages.push_back(message.text); }
 };
 
-template <typename F> double WallTime(F&& f)
-{
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-struct Figures {
-    double min, median;
-};
-
-Figures Stats(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return {v.front(), n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2};
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -64,16 +46,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_desktop: espeak-ng and sox are needed to make the speech\n");
         return 1;
     }
-    // 510 one-second sounds cut from the speech, taken round and round.
+    // 510 one-second sounds cut from the speech.
     const QString sources = dir.filePath("sources");
     QDir().mkpath(sources);
     std::vector<std::string> files;
     voice::PcmSound all{kRate, {}};
-    size_t at = 0;
+    const std::vector<voice::PcmSound> parts = SpeechParts(*speech, kSounds, kRate);
     for (int k = 0; k < kSounds; ++k) {
-        voice::PcmSound one{kRate, {}};
-        for (int i = 0; i < kRate; ++i, at = (at + 1) % speech->samples.size())
-            one.samples.push_back(speech->samples[at]);
+        const voice::PcmSound& one = parts[size_t(k)];
         all.samples.insert(all.samples.end(), one.samples.begin(), one.samples.end());
         files.push_back((sources + "/s" + QString::number(k) + ".wav").toStdString());
         const std::vector<uint8_t> bytes = voice::WavBytes(one);
@@ -112,11 +92,11 @@ int main(int argc, char** argv)
                            dir.filePath("all-ima.wav")});
         }));
     }
-    const Figures f = Stats(ffmpeg);
+    const Times f = MinAndMedian(ffmpeg);
     std::printf("%-36s %8s %8s %11s %14s\n", "desktop program", "min", "median", "min/ffmpeg", "median/ffmpeg");
     std::printf("%-36s %8.3f %8.3f\n", "ffmpeg -c:a adpcm_ima_wav, 510 s", f.min, f.median);
     for (const auto& [label, times] : {std::pair{"Load of 510 files (s)", &load}, {"Compile (F4), 64M (s)", &compile}}) {
-        const Figures t = Stats(*times);
+        const Times t = MinAndMedian(*times);
         std::printf("%-36s %8.3f %8.3f %11.2f %14.2f\n", label, t.min, t.median, t.min / f.min, t.median / f.median);
     }
     return 0;
