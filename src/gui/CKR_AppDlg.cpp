@@ -210,6 +210,10 @@ void CKR_AppDlg::placeControls()
 
 void CKR_AppDlg::runCommand(CommandId id)
 {
+    // No command starts inside another that lets the window handle events
+    // (a message box of a preview can open then).
+    if (pumping_)
+        return;
     Session& s = *session_;
     if (const std::optional<int> mode = ModeOfCommand(id)) {
         s.SetControlMode(*mode);
