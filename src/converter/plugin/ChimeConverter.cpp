@@ -31,7 +31,7 @@ std::string FileName(const std::string& path)
 
 bool Write(std::FILE* file, const void* data, size_t size)
 {
-    return std::fwrite(data, 1, size, file) == size;
+    return size == 0 || std::fwrite(data, 1, size, file) == size;
 }
 
 // Streams the samples of `reader` through the encoder into `file`; the
