@@ -45,14 +45,18 @@ void Session::LoadLibrarySounds()
         port_.ShowMessage({kLibraryFull});
         return;
     }
-    const std::optional<std::vector<std::string>> chosen = port_.ChooseFiles(kSoundFileFilter);
-    if (!chosen)
-        return;
-    if (!SelectionFitsLoad(*chosen)) {
+    if (const std::optional<std::vector<std::string>> chosen = port_.ChooseFiles(kSoundFileFilter))
+        LoadLibraryFiles(*chosen);
+}
+
+void Session::LoadLibraryFiles(const std::vector<std::string>& files)
+{
+    CSoundList& library = project_.content.library;
+    if (!SelectionFitsLoad(files)) {
         port_.ShowMessage({"Try add fewer files!"});
         return;
     }
-    const std::vector<LoadFile> table = LoadFileTable(*chosen);
+    const std::vector<LoadFile> table = LoadFileTable(files);
     const int total = int(table.size());
     port_.ShowProgress(total, 0);
     for (int done = 0; done < total; ++done) {
