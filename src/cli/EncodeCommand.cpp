@@ -3,14 +3,17 @@
 #include <array>
 #include <fstream>
 
+#include <QFile>
 #include <QFileInfo>
 
-#include "CArrayHeader.h"
 #include "ByteOrder.h"
+#include "CArrayHeader.h"
+#include "PcmSound.h"
 #include "VoiceFile.h"
 #include "cli/Command.h"
 #include "compiler/VoiceConverter.h"
 #include "support/Paths.h"
+#include "support/RegularFile.h"
 
 static int RunEncode(const std::vector<std::string>& args);
 
@@ -63,6 +66,20 @@ static int RunEncode(const std::vector<std::string>& args)
 {
     if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
         return UsageError("encode", "expected a WAV file and an output file");
+    // The converter says only that it failed: the reason a file is refused
+    // is found here first, from the header alone (the file may be larger
+    // than memory), and the converter never waits on a FIFO.
+    {
+        QFile file;
+        if (auto reason = OpenRegularFile(args[0], file))
+            return Failure("encode", "Cannot open " + args[0] + ": " + *reason);
+    }
+    std::string refusal;
+    if (voice::WavReader wav; !wav.open(args[0], &refusal))
+        return Failure("encode", "cannot convert " + args[0] + ": " + refusal);
+    for (const std::string& output : {args[1], CompanionOf(args[1])})
+        if (auto reason = SpecialFileReason(output))
+            return Failure("encode", "Cannot write " + output + ": " + *reason);
     // The output is written while the input is read.
     if (SameFile(args[0], args[1]) || SameFile(args[0], CompanionOf(args[1])))
         return UsageError("encode", "the output would overwrite the WAV file");
@@ -77,6 +94,5 @@ static int RunEncode(const std::vector<std::string>& args)
     case ConverterOutcome::Failed:
         break;
     }
-    return Failure("encode", "cannot convert " + args[0] + ": not a readable PCM WAV file, or " + args[1] +
-                                 " cannot be written");
+    return Failure("encode", "cannot write " + args[1] + " or " + CompanionOf(args[1]));
 }
