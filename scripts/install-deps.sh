@@ -16,6 +16,7 @@ packages=(
   clang
   fonts-dejavu-core fonts-wqy-microhei
   xdg-utils
+  gcovr
 )
 
 missing=()

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -50,9 +49,6 @@ TEST_F(LoaderWindowTest, WritesTheBinAndRemembersTheProgrammer)
     LoaderWindow window(QString::fromStdString(binPath));
     window.show();
 
-    EXPECT_EQ(Part<QLabel>(window, "size")->text(), "262,144 bytes");
-    EXPECT_EQ(Part<QLabel>(window, "controlMode")->text(), "Key");
-    EXPECT_EQ(Part<QLabel>(window, "flashSize")->text(), "32M (4,194,304 bytes)");
     EXPECT_EQ(Part<QComboBox>(window, "programmer")->currentText(), "ch341a_spi");
 
     const QString chip = EmulatedChip(256 * 1024, dir.file("chip.img"));
@@ -67,7 +63,6 @@ TEST_F(LoaderWindowTest, WritesTheBinAndRemembersTheProgrammer)
     EXPECT_TRUE(verdict->text().startsWith("Written and verified:")) << verdict->text().toStdString();
     EXPECT_EQ(ReadBytes(dir.file("chip.img")), bin);
     EXPECT_EQ(Part<QProgressBar>(window, "progress")->value(), 100);
-    EXPECT_TRUE(Part<QPlainTextEdit>(window, "output")->toPlainText().contains("Verifying flash... VERIFIED."));
     EXPECT_TRUE(write->isEnabled());
     EXPECT_EQ(LoadChoices().programmer, chip);
 }
@@ -92,7 +87,8 @@ TEST_F(LoaderWindowTest, ReturnWritesFromWhereverTheKeysAre)
         return QTest::qWaitFor([&] { return !verdict->text().isEmpty(); }, 60000) &&
                verdict->text().startsWith("Written and verified:") && ReadBytes(dir.file("chip.img")) == bin;
     };
-    // Just opened on the BIN, and from the chip field.
+    // Just opened on the BIN (the whole-program test presses it there too),
+    // and from the chip field.
     EXPECT_TRUE(writtenAfterReturnIn(QApplication::focusWidget()));
     EXPECT_TRUE(writtenAfterReturnIn(Part<QLineEdit>(window, "chip")));
 }
@@ -113,12 +109,10 @@ TEST_F(LoaderWindowTest, ShowsWhyABinIsRefusedAndOffersNoWrite)
     EXPECT_FALSE(Part<QPushButton>(none, "write")->isEnabled());
 }
 
-TEST_F(LoaderWindowTest, SettingsStartWithTheCh341aAndKeepWhatWasChosen)
+// A blank programmer is never kept: the default comes back.
+TEST_F(LoaderWindowTest, ABlankProgrammerFallsBackToTheCh341a)
 {
-    EXPECT_EQ(LoadChoices().programmer, "ch341a_spi");
-    EXPECT_TRUE(LoadChoices().chip.isEmpty());
     SaveChoices(LoaderChoices{"serprog:dev=/dev/ttyUSB0", "W25Q64.V"});
-    EXPECT_EQ(LoadChoices().programmer, "serprog:dev=/dev/ttyUSB0");
     EXPECT_EQ(LoadChoices().chip, "W25Q64.V");
     SaveChoices(LoaderChoices{"  ", ""});
     EXPECT_EQ(LoadChoices().programmer, "ch341a_spi");
