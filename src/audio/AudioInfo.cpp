@@ -8,6 +8,7 @@
 #include "audio/AudioDecoder.h"
 #include "audio/FfmpegInput.h"
 #include "PcmSound.h"
+#include "support/RegularFile.h"
 
 namespace {
 
@@ -84,7 +85,9 @@ bool ProbeWavHeader(const std::string& path, AudioInfo& out)
 std::optional<std::string> ProbeAudioFile(const std::string& path, AudioInfo& out)
 {
     out = AudioInfo{};
-    if (ProbeWavHeader(path, out))
+    // Only a regular file is opened here: a FIFO's open would wait forever.
+    // FFmpeg's opening below refuses the others with the reason.
+    if (!SpecialFileReason(path) && ProbeWavHeader(path, out))
         return std::nullopt;
     FfmpegInput input;
     if (auto error = OpenFfmpegInput(path, input))
