@@ -1,19 +1,19 @@
 // The compile of a full project (510 sounds of 1 s at 16000 Hz, 64M flash)
 // against FFmpeg encoding the same 510 s of audio as one IMA ADPCM file:
-// wall times of each (best of three runs) and their ratio.
+// wall times of each (min and median of five runs) and their ratios.
 //
 // usage: bench_compile [FOLDER]   the project is made in a new folder inside
 // FOLDER (default: the system's temporary folder). The compile creates and
 // deletes two files per sound, so the file system counts: try a tmpfs too.
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include "SpeechFixture.h"
+#include "Timing.h"
 #include "compiler/Compile.h"
 #include "model/ProjectContent.h"
 #include "support/SafeWrite.h"
@@ -23,17 +23,14 @@ namespace {
 constexpr int kRate = 16000;
 constexpr int kSounds = 510;
 
-template <typename F> double BestWallTime(int runs, F&& f)
+template <typename F> Times WallTimes(int runs, F&& f)
 {
-    double best = 1e9;
+    std::vector<double> t;
     for (int r = 0; r < runs; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        f();
-        const double t = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::fprintf(stderr, "  run %d: %.3f s\n", r + 1, t);
-        best = std::min(best, t);
+        t.push_back(WallTime(f));
+        std::fprintf(stderr, "  run %d: %.3f s\n", r + 1, t.back());
     }
-    return best;
+    return MinAndMedian(t);
 }
 
 bool Write(const QString& path, const std::vector<uint8_t>& bytes)
@@ -57,16 +54,14 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // 510 one-second sounds cut from the speech, taken round and round.
+    // 510 one-second sounds cut from the speech.
     ProjectContent project = ProjectContent::NewProject(0);
     const QString soundFolder = dir.filePath("P.winproj.sound");
     QDir().mkpath(soundFolder);
     voice::PcmSound all{kRate, {}};
-    size_t at = 0;
+    const std::vector<voice::PcmSound> parts = SpeechParts(*speech, kSounds, kRate);
     for (int k = 0; k < kSounds; ++k) {
-        voice::PcmSound one{kRate, {}};
-        for (int i = 0; i < kRate; ++i, at = (at + 1) % speech->samples.size())
-            one.samples.push_back(speech->samples[at]);
+        const voice::PcmSound& one = parts[size_t(k)];
         all.samples.insert(all.samples.end(), one.samples.begin(), one.samples.end());
         CSound s;
         s.kind = CSound::kSoundFile;
@@ -84,7 +79,7 @@ int main(int argc, char** argv)
         return 1;
 
     CompileResult result;
-    const double compile = BestWallTime(3, [&] {
+    const Times compile = WallTimes(5, [&] {
         result = CompileBin({project.options, project.key, project.equation, project.library, project.equations, 64,
                              dir.filePath("P.winproj").toStdString(), KR_PROGRAM_DIR});
     });
@@ -93,19 +88,22 @@ int main(int argc, char** argv)
         return 1;
     }
     bool ffmpegRan = true;
-    const double ffmpeg = BestWallTime(3, [&] {
+    const Times ffmpeg = WallTimes(5, [&] {
         ffmpegRan &= Run("ffmpeg", {"-loglevel", "error", "-y", "-i", allPath, "-c:a", "adpcm_ima_wav",
                                     dir.filePath("all-ima.wav")});
     });
 
     std::printf("in %s\n", dir.path().toLocal8Bit().constData());
-    std::printf("compile, %d sounds of 1 s at %d Hz, 64M: %.3f s (%s)\n", kSounds, kRate, compile,
+    std::printf("compile, %d sounds of 1 s at %d Hz, 64M: min %.3f s, median %.3f s (%s)\n", kSounds, kRate,
+                compile.min, compile.median,
                 result.messages.front().text.substr(result.messages.front().text.find('\n') + 1).c_str());
     if (!ffmpegRan) {
         std::printf("ffmpeg not available: no comparison\n");
         return 0;
     }
-    std::printf("ffmpeg -c:a adpcm_ima_wav, the same %d s as one file: %.3f s\n", kSounds, ffmpeg);
-    std::printf("ratio compile / ffmpeg: %.2f\n", compile / ffmpeg);
+    std::printf("ffmpeg -c:a adpcm_ima_wav, the same %d s as one file: min %.3f s, median %.3f s\n", kSounds,
+                ffmpeg.min, ffmpeg.median);
+    std::printf("ratio compile / ffmpeg: min %.2f, median %.2f\n", compile.min / ffmpeg.min,
+                compile.median / ffmpeg.median);
     return 0;
 }

@@ -43,7 +43,22 @@ inline std::optional<voice::PcmSound> MakeSpeech(const QTemporaryDir& dir, int r
             return std::nullopt;
     }
     const QString out = dir.filePath(QString("speech%1.wav").arg(rate));
-    if (!Run("sox", {raw, "-r", QString::number(rate), "-b", "16", out}))
+    // No dither: the same speech, and so the same figures, on every run.
+    if (!Run("sox", {"-D", raw, "-r", QString::number(rate), "-b", "16", out}))
         return std::nullopt;
     return voice::ReadWavFile(out.toStdString(), nullptr);
+}
+
+// `count` sounds of `length` samples cut from the speech, taken round and
+// round.
+inline std::vector<voice::PcmSound> SpeechParts(const voice::PcmSound& speech, int count, size_t length)
+{
+    std::vector<voice::PcmSound> parts;
+    size_t at = 0;
+    for (int k = 0; k < count; ++k) {
+        voice::PcmSound& one = parts.emplace_back(voice::PcmSound{speech.sampleRate, {}});
+        for (size_t i = 0; i < length; ++i, at = (at + 1) % speech.samples.size())
+            one.samples.push_back(speech.samples[at]);
+    }
+    return parts;
 }

@@ -27,7 +27,9 @@ std::optional<UserMessage> NotPcmWav(const std::string& name, const AudioInfo& i
 
 // Why `file` may not join the library, or nothing when it may. Only WAV files
 // at one of the chip's rates are taken; other sounds are converted first.
-std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile& file)
+// `info` receives the file's properties, read once for the check and the
+// record.
+std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile& file, AudioInfo& info)
 {
     if (NameLoaded(library, file.name))
         return UserMessage{"Sound file loaded already!"};
@@ -36,7 +38,6 @@ std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile
         Caption::ApplicationName};
     if (file.extension != "wav")
         return wrongRate;
-    AudioInfo info;
     if (std::optional<std::string> error = ProbeAudioFile(file.sourcePath, info))
         return UserMessage{std::move(*error), Caption::ApplicationName};
     if (std::optional<UserMessage> notPcm = NotPcmWav(file.name, info))
@@ -68,8 +69,13 @@ void Session::LoadLibraryFiles(const std::vector<std::string>& files)
         port_.ShowMessage({"Try add fewer files!"});
         return;
     }
-    for (const LoadFile& file : LoadFileTable(files)) {
-        if (std::optional<UserMessage> refusal = LoadRefusal(library, file)) {
+    const std::vector<LoadFile> table = LoadFileTable(files);
+    const int total = int(table.size());
+    port_.ShowProgress(total, 0);
+    for (int done = 0; done < total; ++done) {
+        const LoadFile& file = table[size_t(done)];
+        AudioInfo info;
+        if (std::optional<UserMessage> refusal = LoadRefusal(library, file, info)) {
             port_.ShowMessage(*refusal);
             return;
         }
@@ -85,10 +91,12 @@ void Session::LoadLibraryFiles(const std::vector<std::string>& files)
             return;
         }
         // The entry describes the file actually written, which is not the
-        // chosen name when the folder held that name already.
+        // chosen name when the folder held that name already; its content is
+        // the source's, so the source's properties serve.
         const std::string& written = copier.lastFileWritten;
-        library.append(MakeSoundRecord(written, FileNamePart(written)));
+        library.append(MakeSoundRecord(written, FileNamePart(written), info));
         RebuildLibraryView();
+        port_.ShowProgress(total, done + 1);
     }
 }
 

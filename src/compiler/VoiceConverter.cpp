@@ -61,12 +61,18 @@ std::string ConvertToVoiceData(const LoadedConverter& converter, const std::stri
                                std::vector<UserMessage>& messages)
 {
     const std::string output = wavPath + ".rbf";
-    QFile::remove(ToQtPath(output));
-    QFile::remove(ToQtPath(CompanionOf(output)));
+    const ConverterOutcome outcome = converter.convert(wavPath, output, messages);
+    if (outcome == ConverterOutcome::NotLoaded)
+        return {};
+    // A converter that failed or never ran wrote nothing: whatever an earlier
+    // run left there must not pass for this sound's data. A successful one
+    // wrote both files anew, so nothing is removed that is not there.
+    if (outcome == ConverterOutcome::Failed || !converter.converts()) {
+        QFile::remove(ToQtPath(output));
+        QFile::remove(ToQtPath(CompanionOf(output)));
+    }
     // A failed conversion still gives the path: the missing file then ends
     // the compile with the file's error.
-    if (converter.convert(wavPath, output, messages) == ConverterOutcome::NotLoaded)
-        return {};
     return output;
 }
 

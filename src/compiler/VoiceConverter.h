@@ -27,6 +27,8 @@ public:
     // their messages.
     ConverterOutcome convert(const std::string& wavPath, const std::string& outputPath,
                              std::vector<UserMessage>& messages) const;
+    // False when the library lacks the export, so that nothing is converted.
+    bool converts() const { return function_ != nullptr; }
 
 private:
     using ConvertFunction = int (*)(const char* wav, const char* out, const char* out2);
@@ -41,8 +43,9 @@ ConverterOutcome RunConverter(const std::string& programFolder, const std::strin
 
 // Converts `wavPath` into `wavPath` + ".rbf" (and its ".rbf.h" companion).
 // Returns the voice-data path, or an empty path when the converter is not
-// loaded. Leftovers of an earlier conversion are removed first, so a failed
-// conversion can never pass off old data as new.
+// loaded. Leftovers of an earlier conversion are removed when the converter
+// did not write anew, so a failed conversion can never pass off old data as
+// new.
 std::string ConvertToVoiceData(const LoadedConverter& converter, const std::string& wavPath,
                                std::vector<UserMessage>& messages);
 

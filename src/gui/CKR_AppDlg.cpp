@@ -245,6 +245,10 @@ void CKR_AppDlg::placeControls()
 
 void CKR_AppDlg::runCommand(CommandId id)
 {
+    // No command starts inside another that lets the window handle events
+    // (a message box of a preview can open then).
+    if (pumping_)
+        return;
     dispatch(id);
     session_->SaveIfChanged();
 }
@@ -331,6 +335,12 @@ void CKR_AppDlg::switchToEdition(Edition edition)
 
 void CKR_AppDlg::closeEvent(QCloseEvent* event)
 {
+    // A close that arrives while a command shows its progress would end the
+    // session under the running command.
+    if (pumping_) {
+        event->ignore();
+        return;
+    }
     if (leaving_ || session_->Exit())
         event->accept();
     else

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include "app/Session.h"
@@ -112,4 +113,9 @@ private:
     // Set by the other-language edition's start: the window then closes
     // without the session's Exit, which has already saved.
     bool leaving_ = false;
+    // While ShowProgress lets the window handle its events: closing and
+    // commands are refused.
+    bool pumping_ = false;
+    QElapsedTimer pumpClock_;
+    static constexpr int kPumpIntervalMs = 40;
 };

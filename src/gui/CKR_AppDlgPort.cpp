@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -306,9 +307,16 @@ void CKR_AppDlg::ShowProgress(int upper, int position)
     const int top = std::max(upper, 1);
     progress_->setRange(0, top);
     progress_->setValue(std::clamp(position, 0, top));
-    // Compile calls this in one long step on the window's thread, with no
-    // event loop to paint in between.
-    progress_->repaint();
+    // Compile and Load call this from one long step on the window's thread.
+    // Now and then the window gets to paint and handle everything but the
+    // user's input, so that it never freezes and the bar moves; painting at
+    // every call would cost more than the work it shows.
+    if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs)
+        return;
+    pumping_ = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pumping_ = false;
+    pumpClock_.start();
 }
 
 void CKR_AppDlg::OpenDocument(const std::string& path, std::function<void()> failed)

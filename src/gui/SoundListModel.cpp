@@ -1,5 +1,7 @@
 #include "gui/SoundListModel.h"
 
+#include <iterator>
+
 #include "app/ViewRows.h"
 #include "gui/EditionTranslation.h"
 #include "model/Sound.h"
@@ -27,17 +29,39 @@ template <size_t N> static QStringList ToQt(const std::array<std::string, N>& te
     return row;
 }
 
+QStringList SoundListModel::rowFor(int index, const CSound& sound) const
+{
+    return format_ == Format::Library
+               ? ToQt(LibraryRowTexts(index, sound), 1)
+               : ToQt(PlaylistRowTexts(index, sound), sound.kind != CSound::kSilence ? 2 : kNoName);
+}
+
 void SoundListModel::setRows(const CSoundList& list)
 {
+    // A list that only grew (Load appends its sounds one by one, with a
+    // rebuild after each) gets its new rows added: making every row anew
+    // each time would cost the square of their number.
+    size_t kept = 0;
+    for (auto it = list.begin(); it != list.end() && kept < sounds_.size() && *it == sounds_[kept]; ++it)
+        ++kept;
+    if (kept == sounds_.size() && size_t(list.count()) > kept) {
+        beginInsertRows({}, int(kept), list.count() - 1);
+        int index = int(kept);
+        for (auto it = std::next(list.begin(), std::ptrdiff_t(kept)); it != list.end(); ++it, ++index) {
+            rows_.push_back(rowFor(index, *it));
+            sounds_.push_back(*it);
+        }
+        endInsertRows();
+        return;
+    }
     beginResetModel();
     rows_.clear();
+    sounds_.clear();
     rows_.reserve(list.count());
     int index = 0;
     for (const CSound& sound : list) {
-        rows_.push_back(format_ == Format::Library
-                            ? ToQt(LibraryRowTexts(index, sound), 1)
-                            : ToQt(PlaylistRowTexts(index, sound), sound.kind != CSound::kSilence ? 2 : kNoName));
-        ++index;
+        rows_.push_back(rowFor(index++, sound));
+        sounds_.push_back(sound);
     }
     endResetModel();
 }
@@ -46,6 +70,7 @@ void SoundListModel::clear()
 {
     beginResetModel();
     rows_.clear();
+    sounds_.clear();
     endResetModel();
 }
 
@@ -55,6 +80,7 @@ void SoundListModel::removeRowAt(int row)
         return;
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
+    sounds_.erase(sounds_.begin() + row);
     endRemoveRows();
 }
 

@@ -8,7 +8,8 @@
 
 #include <vector>
 
-class CSoundList;
+#include "model/Sound.h"
+
 struct ViewColumn;
 
 class SoundListModel : public QAbstractTableModel {
@@ -20,7 +21,7 @@ public:
 
     const std::vector<ViewColumn>& columns() const;
 
-    // Rows made anew from `list`, in its order.
+    // Rows made from `list`, in its order.
     void setRows(const CSoundList& list);
     void clear();
     void removeRowAt(int row);
@@ -34,6 +35,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    QStringList rowFor(int index, const CSound& sound) const;
+
     const Format format_;
     std::vector<QStringList> rows_;
+    std::vector<CSound> sounds_;  // what each row shows
 };

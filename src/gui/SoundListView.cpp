@@ -42,6 +42,8 @@ void SoundListView::rebuild()
 {
     const int firstRowInView = verticalScrollBar()->value();
     model_->setRows(rows());
+    // Rows added to those there keep the selection; a rebuild leaves none.
+    selectionModel()->clear();
     // The scroll range follows the new rows only at the next layout.
     updateGeometries();
     verticalScrollBar()->setValue(firstRowInView);

@@ -77,12 +77,25 @@ TEST(CliCompile, MovedProjectFindsItsSoundsAndGetsAdvice)
 TEST(CliCodec, EncodeThenDecode)
 {
     ScratchDir dir;
-    const voice::PcmSound tone = Tone(16000, 5000);
+    const voice::PcmSound tone = Tone(16000, 112000);  // voice data of more than one 64 KiB piece
     WriteBytes(dir.file("in.wav"), voice::WavBytes(tone));
     std::string out, err;
     ASSERT_EQ(RunProgram("kr615b", {"encode", dir.file("in.wav"), dir.file("v.bin")}, &out, &err), 0) << err;
     EXPECT_EQ(ReadBytes(dir.file("v.bin")), voice::EncodeVoice(tone));
-    EXPECT_FALSE(ReadBytes(dir.file("v.bin.h")).empty());
+    // The companion holds the bytes as a C array, written piece by piece.
+    const std::vector<uint8_t> data = ReadBytes(dir.file("v.bin"));
+    const std::vector<uint8_t> header = ReadBytes(dir.file("v.bin.h"));
+    const std::string text(header.begin(), header.end());
+    EXPECT_NE(text.find("static const unsigned char voice_v_bin[" + std::to_string(data.size()) +
+                        "] = {\n    0x4b, 0x52, 0x56, 0x44,"),
+              std::string::npos);
+    char last[16];
+    std::snprintf(last, sizeof last, "0x%02x,\n};", data.back());
+    EXPECT_NE(text.find(last), std::string::npos);
+    size_t bytes = 0;
+    for (size_t at = 0; (at = text.find("0x", at)) != std::string::npos; at += 2)
+        ++bytes;
+    EXPECT_EQ(bytes, data.size());
 
     ASSERT_EQ(RunProgram("kr615b", {"decode", dir.file("v.bin"), dir.file("out.wav")}, &out, &err), 0) << err;
     const std::vector<uint8_t> wav = ReadBytes(dir.file("out.wav"));
@@ -98,5 +111,7 @@ TEST(CliCodec, EncodeThenDecode)
     EXPECT_NE(err.find("not KR615B voice data"), std::string::npos);
     EXPECT_EQ(RunProgram("kr615b", {"decode", dir.file("nothing"), dir.file("x.wav")}, &out, &err), 1);
     EXPECT_EQ(RunProgram("kr615b", {"encode", dir.file("in.wav")}, &out, &err), 2);
+    EXPECT_EQ(RunProgram("kr615b", {"encode", dir.file("in.wav"), dir.file("./in.wav")}, &out, &err), 2);
+    EXPECT_EQ(ReadBytes(dir.file("in.wav")), voice::WavBytes(tone));
     EXPECT_EQ(RunProgram("kr615b", {"decode"}, &out, &err), 2);
 }

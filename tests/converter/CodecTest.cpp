@@ -97,6 +97,16 @@ TEST(Codec, FormatIsStable)
     const std::vector<uint8_t> data = voice::EncodeVoice(sound);
     EXPECT_EQ(data[4], voice::kFormatVersion);
     EXPECT_EQ(voice::Crc32(data.data(), data.size()), 540328517u);
+
+    // Full-scale noise and runs at the extremes, where the vector and the
+    // plain arithmetic of the predictor would part first.
+    voice::PcmSound harsh{22000, {}};
+    for (int i = 0; i < 6000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        harsh.samples.push_back(int16_t((i / 500) % 2 ? ((seed >> 8) & 1 ? 32767 : -32768) : int16_t(seed >> 12)));
+    }
+    const std::vector<uint8_t> harshData = voice::EncodeVoice(harsh);
+    EXPECT_EQ(voice::Crc32(harshData.data(), harshData.size()), 3648231593u);
 }
 
 TEST(Codec, DamagedDataIsRefused)

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "ByteOrder.h"
 
@@ -30,6 +28,7 @@ struct Format {
     uint32_t sampleRate = 0;
     uint16_t bits = 0;
     uint16_t blockAlign = 0;
+    uint32_t byteRate = 0;
 };
 
 bool ParseFormat(const uint8_t* p, uint32_t size, Format& f, std::string* error)
@@ -47,6 +46,7 @@ bool ParseFormat(const uint8_t* p, uint32_t size, Format& f, std::string* error)
         return Fail(error, "the samples are not integer PCM");
     f.channels = GetLE16(p + 2);
     f.sampleRate = GetLE32(p + 4);
+    f.byteRate = GetLE32(p + 8);
     f.blockAlign = GetLE16(p + 12);
     f.bits = GetLE16(p + 14);
     if (const char* refusal = WavFormatRefusal(f.sampleRate, f.channels, f.bits))
@@ -71,22 +71,71 @@ int32_t ReadSample(const uint8_t* p, int bytes)
     }
 }
 
-PcmSound MixDown(const uint8_t* data, size_t frames, const Format& f)
+// Mixes `frames` frames at `data` down to one channel of 16 bits.
+void MixDown(const uint8_t* data, size_t frames, const Format& f, int16_t* out)
 {
-    PcmSound sound;
-    sound.sampleRate = f.sampleRate;
-    sound.samples.resize(frames);
     const int bytes = f.bits / 8;
     for (size_t i = 0; i < frames; ++i) {
         const uint8_t* frame = data + i * f.blockAlign;
         int64_t sum = 0;
         for (int c = 0; c < f.channels; ++c)
             sum += ReadSample(frame + c * bytes, bytes);
-        // The mean of the channels, rounded to 16 bits.
-        const int64_t mean = sum / f.channels;
-        sound.samples[i] = int16_t(std::clamp<int64_t>((mean + (1 << 15)) >> 16, -32768, 32767));
+        // The mean of the channels, rounded to 16 bits (no division for one).
+        const int64_t mean = f.channels == 1 ? sum : sum / f.channels;
+        out[i] = int16_t(std::clamp<int64_t>((mean + (1 << 15)) >> 16, -32768, 32767));
     }
-    return sound;
+}
+
+// Where a WAV file's samples are and how they are stored.
+struct DataChunk {
+    Format format;
+    uint64_t offset = 0;  // of the first sample
+    uint64_t frames = 0;
+    bool whole = false;  // the chunk lies wholly inside the file
+};
+
+// Walks the chunks of a WAV file of `size` bytes to its format and data.
+// `read(at, count, out)` gives `count` bytes from offset `at`, false when it
+// cannot, so that a file need not be read whole to find its samples.
+template <typename Read> bool FindData(uint64_t size, Read read, DataChunk& found, std::string* error)
+{
+    uint8_t riff[12];
+    if (size < 12 || !read(0, 12, riff) || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
+        return Fail(error, "not a WAV file");
+    bool haveFormat = false;
+    uint64_t at = 12;
+    // The pad byte of an odd-sized last chunk may lie past the end.
+    while (at <= size && size - at >= 8) {
+        uint8_t chunk[8];
+        if (!read(at, 8, chunk))
+            return Fail(error, "cannot read the file");
+        const uint64_t left = size - at - 8;
+        const uint64_t chunkSize = GetLE32(chunk + 4);
+        if (std::memcmp(chunk, "fmt ", 4) == 0) {
+            if (chunkSize > left)
+                return Fail(error, "the format chunk is cut short");
+            // The fields read lie in the first 40 bytes.
+            uint8_t fields[40] = {};
+            if (!read(at + 8, std::min<uint64_t>(chunkSize, sizeof fields), fields))
+                return Fail(error, "cannot read the file");
+            if (!ParseFormat(fields, uint32_t(chunkSize), found.format, error))
+                return false;
+            haveFormat = true;
+        } else if (std::memcmp(chunk, "data", 4) == 0) {
+            if (!haveFormat)
+                return Fail(error, "the data chunk comes before the format chunk");
+            // A writer that never went back to fill in the size leaves more
+            // (or less) than it says: take the whole frames that are there.
+            found.offset = at + 8;
+            found.frames = std::min(chunkSize, left) / found.format.blockAlign;
+            found.whole = chunkSize <= left;
+            return true;
+        }
+        if (chunkSize > left)
+            break;
+        at += 8 + chunkSize + (chunkSize & 1);  // chunks are padded to even sizes
+    }
+    return Fail(error, haveFormat ? "the file has no data chunk" : "the file has no format chunk");
 }
 
 }  // namespace
@@ -106,57 +155,83 @@ const char* WavFormatRefusal(uint32_t sampleRate, uint32_t channels, uint32_t bi
 
 std::optional<PcmSound> ParseWav(const uint8_t* data, size_t size, std::string* error)
 {
-    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
-        Fail(error, "not a WAV file");
+    DataChunk chunk;
+    const auto read = [&](uint64_t at, uint64_t count, uint8_t* out) {
+        std::memcpy(out, data + at, count);
+        return true;
+    };
+    if (!FindData(size, read, chunk, error))
         return std::nullopt;
+    PcmSound sound;
+    sound.sampleRate = chunk.format.sampleRate;
+    sound.samples.resize(chunk.frames);
+    MixDown(data + chunk.offset, chunk.frames, chunk.format, sound.samples.data());
+    return sound;
+}
+
+WavReader::~WavReader()
+{
+    if (file_)
+        std::fclose(file_);
+}
+
+bool WavReader::open(const std::string& path, std::string* error)
+{
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_)
+        return Fail(error, "cannot open the file");
+    if (std::fseek(file_, 0, SEEK_END) != 0)
+        return Fail(error, "cannot read the file");
+    const long size = std::ftell(file_);
+    if (size < 0)
+        return Fail(error, "cannot read the file");
+    const auto read = [this](uint64_t at, uint64_t count, uint8_t* out) {
+        return std::fseek(file_, long(at), SEEK_SET) == 0 && std::fread(out, 1, count, file_) == count;
+    };
+    DataChunk chunk;
+    if (!FindData(uint64_t(size), read, chunk, error))
+        return false;
+    if (std::fseek(file_, long(chunk.offset), SEEK_SET) != 0)
+        return Fail(error, "cannot read the file");
+    sampleRate_ = chunk.format.sampleRate;
+    channels_ = chunk.format.channels;
+    bits_ = chunk.format.bits;
+    byteRate_ = chunk.format.byteRate;
+    framesLeft_ = chunk.frames;
+    wholeData_ = chunk.whole;
+    return true;
+}
+
+size_t WavReader::read(int16_t* out, size_t max)
+{
+    const size_t frames = size_t(std::min<uint64_t>(max, framesLeft_));
+    if (frames == 0 || failed_)
+        return 0;
+    const Format format{channels_, sampleRate_, bits_, uint16_t(channels_ * (bits_ / 8)), byteRate_};
+    buffer_.resize(frames * format.blockAlign);
+    if (std::fread(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+        failed_ = true;
+        return 0;
     }
-    Format format;
-    bool haveFormat = false;
-    size_t at = 12;
-    // The pad byte of an odd-sized last chunk may lie past the end.
-    while (at <= size && size - at >= 8) {
-        const uint8_t* chunk = data + at;
-        const size_t left = size - at - 8;
-        const size_t chunkSize = GetLE32(chunk + 4);
-        if (std::memcmp(chunk, "fmt ", 4) == 0) {
-            if (chunkSize > left) {
-                Fail(error, "the format chunk is cut short");
-                return std::nullopt;
-            }
-            if (!ParseFormat(chunk + 8, uint32_t(chunkSize), format, error))
-                return std::nullopt;
-            haveFormat = true;
-        } else if (std::memcmp(chunk, "data", 4) == 0) {
-            if (!haveFormat) {
-                Fail(error, "the data chunk comes before the format chunk");
-                return std::nullopt;
-            }
-            // A writer that never went back to fill in the size leaves more
-            // (or less) than it says: take the whole frames that are there.
-            const size_t frames = std::min(chunkSize, left) / format.blockAlign;
-            return MixDown(chunk + 8, frames, format);
-        }
-        if (chunkSize > left)
-            break;
-        at += 8 + chunkSize + (chunkSize & 1);  // chunks are padded to even sizes
-    }
-    Fail(error, haveFormat ? "the file has no data chunk" : "the file has no format chunk");
-    return std::nullopt;
+    MixDown(buffer_.data(), frames, format, out);
+    framesLeft_ -= frames;
+    return frames;
 }
 
 std::optional<PcmSound> ReadWavFile(const std::string& path, std::string* error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        Fail(error, "cannot open the file");
+    WavReader reader;
+    if (!reader.open(path, error))
         return std::nullopt;
-    }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    PcmSound sound;
+    sound.sampleRate = reader.sampleRate();
+    sound.samples.resize(size_t(reader.framesLeft()));
+    // The whole data chunk in one read.
+    if (reader.read(sound.samples.data(), sound.samples.size()) != sound.samples.size() || reader.failed()) {
         Fail(error, "cannot read the file");
         return std::nullopt;
     }
-    return ParseWav(bytes.data(), bytes.size(), error);
+    return sound;
 }
 
 std::vector<uint8_t> WavBytes(const PcmSound& sound)

@@ -1,5 +1,6 @@
 #include "VoiceFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -41,7 +42,7 @@ bool Fail(std::string* error, const char* reason)
 
 }  // namespace
 
-uint32_t Crc32(const uint8_t* data, size_t size)
+uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc)
 {
     static const std::array<uint32_t, 256> table = [] {
         std::array<uint32_t, 256> t{};
@@ -53,7 +54,7 @@ uint32_t Crc32(const uint8_t* data, size_t size)
         }
         return t;
     }();
-    uint32_t crc = 0xFFFFFFFFu;
+    crc ^= 0xFFFFFFFFu;
     for (size_t i = 0; i < size; ++i)
         crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
@@ -64,29 +65,69 @@ size_t VoiceDataSize(size_t sampleCount)
     return kHeaderBytes + BlockCount(sampleCount) * kBlockBytes;
 }
 
-std::vector<uint8_t> EncodeVoice(const PcmSound& sound)
+void VoiceEncoder::encodeBlock(const int16_t* samples, int count, std::vector<uint8_t>& blocks)
 {
-    const size_t count = sound.samples.size();
-    const size_t blocks = BlockCount(count);
-    std::vector<uint8_t> out(VoiceDataSize(count));
-    PredictorState state;
-    for (size_t b = 0; b < blocks; ++b) {
-        const size_t first = b * kBlockSamples;
-        const int n = int(std::min<size_t>(kBlockSamples, count - first));
-        EncodeBlock(state, sound.samples.data() + first, n, out.data() + kHeaderBytes + b * kBlockBytes);
+    const size_t at = blocks.size();
+    blocks.resize(at + kBlockBytes);
+    EncodeBlock(state_, samples, count, blocks.data() + at);
+    crc_ = Crc32(blocks.data() + at, kBlockBytes, crc_);
+    ++blockCount_;
+}
+
+void VoiceEncoder::add(const int16_t* samples, size_t count, std::vector<uint8_t>& blocks)
+{
+    sampleCount_ += count;
+    if (pendingCount_ > 0) {
+        const size_t n = std::min<size_t>(count, size_t(kBlockSamples - pendingCount_));
+        std::copy(samples, samples + n, pending_ + pendingCount_);
+        pendingCount_ += int(n);
+        samples += n;
+        count -= n;
+        if (pendingCount_ < kBlockSamples)
+            return;
+        encodeBlock(pending_, kBlockSamples, blocks);
+        pendingCount_ = 0;
     }
-    uint8_t* h = out.data();
+    for (; count >= size_t(kBlockSamples); samples += kBlockSamples, count -= kBlockSamples)
+        encodeBlock(samples, kBlockSamples, blocks);
+    std::copy(samples, samples + count, pending_);
+    pendingCount_ = int(count);
+}
+
+void VoiceEncoder::finish(std::vector<uint8_t>& blocks)
+{
+    if (pendingCount_ > 0)
+        encodeBlock(pending_, pendingCount_, blocks);
+    pendingCount_ = 0;
+}
+
+std::array<uint8_t, kHeaderBytes> VoiceEncoder::header(uint32_t sampleRate) const
+{
+    std::array<uint8_t, kHeaderBytes> header{};
+    uint8_t* h = header.data();
     std::memcpy(h + kMagicAt, kMagic, 4);
     h[kVersionAt] = kFormatVersion;
     h[kHeaderSizeAt] = kHeaderBytes;
     h[kBlockSamplesAt] = kBlockSamples;
     h[kBlockBytesAt] = kBlockBytes;
-    PutLE32(h + kSampleRateAt, sound.sampleRate);
-    PutLE32(h + kSampleCountAt, uint32_t(count));
-    PutLE32(h + kBlockCountAt, uint32_t(blocks));
-    PutLE32(h + kCrcAt, Crc32(h + kHeaderBytes, blocks * kBlockBytes));
+    PutLE32(h + kSampleRateAt, sampleRate);
+    PutLE32(h + kSampleCountAt, uint32_t(sampleCount_));
+    PutLE32(h + kBlockCountAt, uint32_t(blockCount_));
+    PutLE32(h + kCrcAt, crc_);
     h[kOrderAt] = kPredictorOrder;
     h[kFlagsAt] = 0;
+    return header;
+}
+
+std::vector<uint8_t> EncodeVoice(const PcmSound& sound)
+{
+    std::vector<uint8_t> out(kHeaderBytes);
+    out.reserve(VoiceDataSize(sound.samples.size()));
+    VoiceEncoder encoder;
+    encoder.add(sound.samples.data(), sound.samples.size(), out);
+    encoder.finish(out);
+    const auto header = encoder.header(sound.sampleRate);
+    std::copy(header.begin(), header.end(), out.begin());
     return out;
 }
 

@@ -1,10 +1,11 @@
 // The voice converter plugin: turns a WAV file into the chip's voice data and
-// a C header holding the same bytes. Loaded by the compile for each sound.
+// a C header with its figures (the compile deletes it unread; `kr615b encode`
+// writes the bytes into it too). Loaded by the compile for each sound.
 
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
+#include <optional>
 #include <string>
-#include <system_error>
+#include <vector>
 
 #include "CArrayHeader.h"
 #include "PcmSound.h"
@@ -18,18 +19,58 @@
 
 namespace {
 
-bool WriteWhole(const std::string& path, const char* data, size_t size)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(data, std::streamsize(size));
-    out.close();
-    return !out.fail();
-}
+// Samples read and encoded at a time: memory stays small whatever the length
+// of the sound.
+constexpr size_t kPieceSamples = 1 << 16;
 
 std::string FileName(const std::string& path)
 {
     const size_t cut = path.find_last_of("/\\");
     return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+bool Write(std::FILE* file, const void* data, size_t size)
+{
+    return size == 0 || std::fwrite(data, 1, size, file) == size;
+}
+
+// Streams the samples of `reader` through the encoder into `file`; the
+// header, which depends on all of them, is written last. Gives the sample
+// count, or nothing when reading or writing fails.
+std::optional<uint32_t> EncodeInto(voice::WavReader& reader, std::FILE* file, size_t& dataSize)
+{
+    voice::VoiceEncoder encoder;
+    std::vector<int16_t> samples(kPieceSamples);
+    std::vector<uint8_t> blocks;
+    uint8_t placeholder[voice::kHeaderBytes] = {};
+    if (!Write(file, placeholder, sizeof placeholder))
+        return std::nullopt;
+    uint64_t count = 0;
+    for (size_t n; (n = reader.read(samples.data(), samples.size())) > 0; count += n) {
+        blocks.clear();
+        encoder.add(samples.data(), n, blocks);
+        if (!Write(file, blocks.data(), blocks.size()))
+            return std::nullopt;
+    }
+    blocks.clear();
+    encoder.finish(blocks);
+    // The header counts samples in 32 bits.
+    if (reader.failed() || count > UINT32_MAX || !Write(file, blocks.data(), blocks.size()))
+        return std::nullopt;
+    const auto header = encoder.header(reader.sampleRate());
+    if (std::fseek(file, 0, SEEK_SET) != 0 || !Write(file, header.data(), header.size()))
+        return std::nullopt;
+    dataSize = voice::VoiceDataSize(size_t(count));
+    return uint32_t(count);
+}
+
+bool WriteText(const std::string& path, const std::string& text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = Write(file, text.data(), text.size());
+    return std::fclose(file) == 0 && written;
 }
 
 }  // namespace
@@ -44,20 +85,23 @@ extern "C" KR_EXPORT int ConvertWAVToQMF(const char* wav, const char* out, const
     if (!wav || !out)
         return 0;
     try {
-        const std::optional<voice::PcmSound> sound = voice::ReadWavFile(wav, nullptr);
-        if (!sound)
+        voice::WavReader reader;
+        if (!reader.open(wav, nullptr))
             return 0;
-        const std::vector<uint8_t> data = voice::EncodeVoice(*sound);
         const std::string dataPath = out;
         const std::string headerPath = dataPath + ".h";
-        const std::string header =
-            CArrayHeader(FileName(dataPath), FileName(wav), data, sound->sampleRate, uint32_t(sound->samples.size()));
-        if (WriteWhole(dataPath, reinterpret_cast<const char*>(data.data()), data.size()) &&
-            WriteWhole(headerPath, header.data(), header.size()))
+        std::FILE* data = std::fopen(out, "wb");
+        if (!data)
+            return 0;
+        size_t size = 0;
+        const std::optional<uint32_t> count = EncodeInto(reader, data, size);
+        const bool closed = std::fclose(data) == 0;
+        if (count && closed &&
+            WriteText(headerPath, CArrayHeaderStart(FileName(dataPath), FileName(wav), size, reader.sampleRate(),
+                                                    *count, false)))
             return 1;
-        std::error_code ignored;
-        std::filesystem::remove(dataPath, ignored);
-        std::filesystem::remove(headerPath, ignored);
+        std::remove(dataPath.c_str());
+        std::remove(headerPath.c_str());
         return 0;
     } catch (...) {
         // No exception may cross the C boundary.
