@@ -1195,5 +1195,9 @@
         <source>%1 is open in another window. Close it there, or wait until that command has finished, then try again.</source>
         <translation>%1 已在另一个窗口中打开。请在那里关闭它，或等待该命令结束，然后再试。</translation>
     </message>
+    <message>
+        <source>A project already exists there:</source>
+        <translation>那里已有一个项目：</translation>
+    </message>
 </context>
 </TS>
