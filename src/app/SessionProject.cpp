@@ -105,11 +105,21 @@ void Session::Open()
     if (!SaveOpenProject())
         return;
     const std::optional<std::string> path = port_.ChooseFile({FileChoice::Kind::Open, kProjectFilter, {}, {}});
-    if (!path)
-        return;
+    if (path)
+        OpenChosenFile(*path);
+}
 
+void Session::OpenFile(const std::string& path)
+{
+    StopPlaylistPreview();
+    if (SaveOpenProject())
+        OpenChosenFile(path);
+}
+
+void Session::OpenChosenFile(const std::string& path)
+{
     Project opened;
-    if (FileError error = OpenProjectFile(*path, opened)) {
+    if (FileError error = OpenProjectFile(path, opened)) {
         ResetToNoProject();
         port_.ShowMessage(ErrorMessage(*error));
         return;
