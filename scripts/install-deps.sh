@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libsdl2-dev
+  libavfilter-dev libespeak-ng-dev espeak-ng-data
   libgtest-dev libgmock-dev
   flashrom
   xvfb xauth xdotool imagemagick

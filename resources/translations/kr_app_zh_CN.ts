@@ -639,5 +639,105 @@
         <source>Equation %1 is too long for its slot and was cut</source>
         <translation>方程 %1 超出其存储区长度，已被截断</translation>
     </message>
+    <message>
+        <source>Prepare Sounds...</source>
+        <translation>准备声音...</translation>
+    </message>
+    <message>
+        <source>Spoken Prompts...</source>
+        <translation>语音提示...</translation>
+    </message>
+    <message>
+        <source>Export Firmware Header...</source>
+        <translation>导出固件头文件...</translation>
+    </message>
+    <message>
+        <source>Prepare Sounds</source>
+        <translation>准备声音</translation>
+    </message>
+    <message>
+        <source>Spoken Prompts</source>
+        <translation>语音提示</translation>
+    </message>
+    <message>
+        <source>Sound files to prepare (any format):</source>
+        <translation>要准备的声音文件（任意格式）：</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Trim leading and trailing silence</source>
+        <translation>裁掉开头和结尾的静音</translation>
+    </message>
+    <message>
+        <source>Level the loudness to</source>
+        <translation>响度统一为</translation>
+    </message>
+    <message>
+        <source>Sampling rate:</source>
+        <translation>采样率：</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>输出文件夹：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Load into the sound library</source>
+        <translation>载入声音库</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Add Row</source>
+        <translation>添加行</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>删除行</translation>
+    </message>
+    <message>
+        <source>Open List File...</source>
+        <translation>打开列表文件...</translation>
+    </message>
+    <message>
+        <source>Voice:</source>
+        <translation>语音：</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the prepared sounds.</source>
+        <translation>请选择存放准备好的声音的文件夹。</translation>
+    </message>
+    <message>
+        <source>Add the sound files to prepare.</source>
+        <translation>请添加要准备的声音文件。</translation>
+    </message>
+    <message>
+        <source>Add a name and a text for each prompt.</source>
+        <translation>请为每个提示填写名称和文本。</translation>
+    </message>
+    <message>
+        <source>Firmware header written.</source>
+        <translation>固件头文件已写入。</translation>
+    </message>
 </context>
 </TS>

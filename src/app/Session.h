@@ -115,6 +115,15 @@ public:
     // A Mode menu item: sets only the control mode and the check mark.
     void SetControlMode(int controlMode);
 
+    // --- Prompts and firmware header (SessionPrompts.cpp) -------------------
+    void PrepareSounds();
+    void SpokenPrompts();
+    // Speaks and prepares one prompt and plays it as a library sound.
+    void PlayPrompt(const std::string& text, const std::string& voice, int rate);
+    void ExportFirmwareHeader();
+    // The library's Load checks and copy for files already chosen.
+    void LoadLibraryFiles(const std::vector<std::string>& files);
+
     // --- Outside programs ----------------------------------------------------
     void DownloadData();
     void HelpContent();

@@ -44,14 +44,18 @@ void Session::LoadLibrarySounds()
         port_.ShowMessage({kLibraryFull});
         return;
     }
-    const std::optional<std::vector<std::string>> chosen = port_.ChooseFiles(kSoundFileFilter);
-    if (!chosen)
-        return;
-    if (!SelectionFitsLoad(*chosen)) {
+    if (const std::optional<std::vector<std::string>> chosen = port_.ChooseFiles(kSoundFileFilter))
+        LoadLibraryFiles(*chosen);
+}
+
+void Session::LoadLibraryFiles(const std::vector<std::string>& files)
+{
+    CSoundList& library = project_.content.library;
+    if (!SelectionFitsLoad(files)) {
         port_.ShowMessage({"Try add fewer files!"});
         return;
     }
-    for (const LoadFile& file : LoadFileTable(*chosen)) {
+    for (const LoadFile& file : LoadFileTable(files)) {
         if (std::optional<UserMessage> refusal = LoadRefusal(library, file)) {
             port_.ShowMessage(*refusal);
             return;

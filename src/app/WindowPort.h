@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PromptRequests.h"
 #include "model/Records.h"
 #include "model/Sound.h"
 #include "support/UserMessage.h"
@@ -56,6 +57,17 @@ public:
     virtual std::optional<COptions> EditOptions(const COptions& options) = 0;
     virtual std::optional<CKey> EditKeys(const CKey& keys, int controlMode) = 0;
     virtual std::optional<CEquation> EditEquations(const CEquation& equations, int controlMode) = 0;
+
+    // The prompt dialogs; nothing when cancelled, which is all a front end
+    // without them answers. `loadPossible` offers loading the results (a
+    // project is open). The Spoken Prompts dialog plays a row through
+    // `play` (text, voice, rate).
+    virtual std::optional<PreparationRequest> ChoosePreparation(bool /*loadPossible*/) { return std::nullopt; }
+    using PromptPlayer = std::function<void(const std::string&, const std::string&, int)>;
+    virtual std::optional<SpokenPromptsRequest> ChooseSpokenPrompts(bool /*loadPossible*/, PromptPlayer /*play*/)
+    {
+        return std::nullopt;
+    }
 
     // The list views: the selected row (-1 for none), a rebuild from the
     // session's model (no row selected afterwards), all rows removed.

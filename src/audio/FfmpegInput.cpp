@@ -23,8 +23,6 @@ std::string FfmpegReadError(const std::string& path, int code)
     return "Cannot read " + path + ": " + FfmpegErrorText(code);
 }
 
-namespace {
-
 void QuietFfmpeg()
 {
     // Failures reach the user as messages; FFmpeg's own log would only add
@@ -32,6 +30,8 @@ void QuietFfmpeg()
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
 }
+
+namespace {
 
 // Opens `url` (nothing for a reader set in `raw`) and keeps the context in
 // `out`. The whitelist keeps playlists inside the file from opening URLs.

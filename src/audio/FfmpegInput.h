@@ -72,6 +72,9 @@ std::optional<std::string> OpenFfmpegInput(const std::string& path, FfmpegInput&
 std::optional<std::string> OpenFfmpegMemoryInput(std::vector<uint8_t> bytes, const std::string& name,
                                                  FfmpegInput& out);
 
+// Silences FFmpeg's own log, once for the whole program.
+void QuietFfmpeg();
+
 // FFmpeg's text for an error code.
 std::string FfmpegErrorText(int code);
 

@@ -40,6 +40,27 @@ std::vector<int> KeySlots(int32_t controlMode)
     }
 }
 
+}  // namespace
+
+std::vector<int> KeysInBin(int32_t controlMode)
+{
+    if (controlMode == kParallelPort)
+        return {1};
+    std::vector<int> keys;
+    if (controlMode == kMatrix3x8) {
+        for (int k = 1; k <= kKeyCount; ++k)
+            keys.push_back(k);
+        return keys;
+    }
+    for (int slot : KeySlots(controlMode)) {
+        if (slot != 0)
+            keys.push_back(slot);
+    }
+    return keys;
+}
+
+namespace {
+
 void WriteKeyTable(uint8_t* table, const COptions& options, const CKey& key, const CEquation& equation)
 {
     const auto pair = [&](int keyNumber, uint8_t* at) {

@@ -46,6 +46,10 @@ EquationSlot EncodeEquation(const CSoundList& equation, const LibraryIndex& libr
 // The 2-byte tokens of a silence of `ms` milliseconds (none for 0 ms).
 std::vector<uint8_t> SilenceTokens(int32_t ms);
 
+// The keys (1-24) whose assignments the BIN carries in a control mode, in
+// key order: function and equation, or only the equation in 3x8 Matrix mode.
+std::vector<int> KeysInBin(int32_t controlMode);
+
 // Fills the BIN's fixed part from offset 0 up to the code block: header, key
 // table, equation count, flash-size code and the 220 equation slots. `head`
 // must hold kSoundData bytes of 0x00. Returns the numbers of the equations

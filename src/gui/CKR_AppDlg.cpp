@@ -253,6 +253,12 @@ void CKR_AppDlg::runCommand(CommandId id)
         return s.EquationSetup();
     case ID_TOOL_DOWNLOAD:
         return s.DownloadData();
+    case ID_TOOL_PREPARE_SOUNDS:
+        return s.PrepareSounds();
+    case ID_TOOL_SPOKEN_PROMPTS:
+        return s.SpokenPrompts();
+    case ID_TOOL_FIRMWARE_HEADER:
+        return s.ExportFirmwareHeader();
     case ID_LANGUAGE_CHINESE:
         return switchToEdition(Edition::SimplifiedChinese);
     case ID_HELP_ABOUT: {

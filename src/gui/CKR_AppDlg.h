@@ -51,6 +51,8 @@ public:
     std::optional<COptions> EditOptions(const COptions& options) override;
     std::optional<CKey> EditKeys(const CKey& keys, int controlMode) override;
     std::optional<CEquation> EditEquations(const CEquation& equations, int controlMode) override;
+    std::optional<PreparationRequest> ChoosePreparation(bool loadPossible) override;
+    std::optional<SpokenPromptsRequest> ChooseSpokenPrompts(bool loadPossible, PromptPlayer play) override;
     int SelectedRow(View view) override;
     void RebuildView(View view) override;
     void ClearView(View view) override;

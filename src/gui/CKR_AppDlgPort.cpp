@@ -20,6 +20,8 @@
 #include "dialogs/CEquationSetupDlg.h"
 #include "dialogs/CKeySetupDlg.h"
 #include "dialogs/COptionsDlg.h"
+#include "dialogs/CPrepareSoundsDlg.h"
+#include "dialogs/CSpokenPromptsDlg.h"
 #include "dialogs/CSamplingDlg.h"
 #include "dialogs/CSoundLibraryDlg.h"
 #include "dialogs/DialogMessage.h"
@@ -164,6 +166,28 @@ std::optional<COptions> CKR_AppDlg::EditOptions(const COptions& options)
     if (dialog.exec() == COptionsDlg::kCancel)
         return std::nullopt;
     return dialog.options();
+}
+
+std::optional<PreparationRequest> CKR_AppDlg::ChoosePreparation(bool loadPossible)
+{
+    CPrepareSoundsDlg dialog(loadPossible, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
+}
+
+std::optional<SpokenPromptsRequest> CKR_AppDlg::ChooseSpokenPrompts(bool loadPossible, PromptPlayer play)
+{
+    std::string error;
+    const std::vector<SpeechVoice> voices = ListSpeechVoices(&error);
+    if (!error.empty()) {
+        ShowMessage({error, Caption::Error, MessageIcon::Error});
+        return std::nullopt;
+    }
+    CSpokenPromptsDlg dialog(voices, loadPossible, std::move(play), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
 }
 
 std::optional<CKey> CKR_AppDlg::EditKeys(const CKey& keys, int controlMode)

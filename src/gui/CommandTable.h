@@ -30,6 +30,10 @@ enum CommandId : int {
     ID_OPERATION_KEY_SETUP = 32802,
     ID_OPERATION_EQUATION_SETUP = 32803,
     ID_TOOL_DOWNLOAD = 32782,
+    // Not among the original commands: voice prompts and the firmware header.
+    ID_TOOL_PREPARE_SOUNDS = 32850,
+    ID_TOOL_SPOKEN_PROMPTS = 32851,
+    ID_TOOL_FIRMWARE_HEADER = 32852,
     ID_LANGUAGE_CHINESE = 32835,
     ID_LANGUAGE_ENGLISH = 32836,
     ID_HELP_ABOUT = 32783,
@@ -55,7 +59,7 @@ struct Command {
 };
 
 // In menu order.
-inline constexpr std::array<Command, 26> kCommands = {{
+inline constexpr std::array<Command, 29> kCommands = {{
     {ID_FILE_NEW, Menu::File, "&New Project\tF2", false, false, false},
     {ID_FILE_OPEN, Menu::File, "&Open Project\tF3", false, false, false},
     {ID_FILE_SAVE, Menu::File, "&Save", false, false, false},
@@ -78,6 +82,9 @@ inline constexpr std::array<Command, 26> kCommands = {{
     {ID_OPERATION_KEY_SETUP, Menu::Operation, "&Key Setup", true, false, false},
     {ID_OPERATION_EQUATION_SETUP, Menu::Operation, "&Equation Setup", true, false, false},
     {ID_TOOL_DOWNLOAD, Menu::Tool, "&Download Data\tF5", false, false, false},
+    {ID_TOOL_PREPARE_SOUNDS, Menu::Tool, "Prepare Sounds...", false, false, true},
+    {ID_TOOL_SPOKEN_PROMPTS, Menu::Tool, "Spoken Prompts...", false, false, false},
+    {ID_TOOL_FIRMWARE_HEADER, Menu::Tool, "Export Firmware Header...", true, false, false},
     {ID_LANGUAGE_CHINESE, Menu::Language, "&Chinese", false, false, false},
     {ID_LANGUAGE_ENGLISH, Menu::Language, "&English", false, false, false},
     {ID_HELP_ABOUT, Menu::Help, "&About", false, false, false},

@@ -26,6 +26,7 @@ public:
     std::deque<std::optional<COptions>> options;
     std::deque<std::optional<CKey>> keys;
     std::deque<std::optional<CEquation>> equations;
+    std::deque<std::optional<PreparationRequest>> preparations;
     std::map<View, int> selectedRows;  // -1 when not given
 
     // What the session did to the window.
@@ -101,6 +102,11 @@ public:
     std::optional<CEquation> EditEquations(const CEquation&, int) override
     {
         return take(equations).value_or(std::nullopt);
+    }
+
+    std::optional<PreparationRequest> ChoosePreparation(bool) override
+    {
+        return take(preparations).value_or(std::nullopt);
     }
 
     int SelectedRow(View view) override
