@@ -35,7 +35,7 @@ done
 desktop-file-validate "$usr/share/applications/kr615b.desktop"
 bash -n "$usr/share/bash-completion/completions/kr615b"
 for page in "$usr"/share/man/man1/*.1.gz; do
-    warnings=$(man --warnings -l "$page" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
 done
 
