@@ -640,6 +640,310 @@
         <translation>方程 %1 超出其存储区长度，已被截断</translation>
     </message>
     <message>
+        <source>The project could not be saved. Leave it anyway and lose the changes since it was last saved?</source>
+        <translation>项目无法保存。仍然离开并放弃上次保存以来的更改吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>%1M</source>
+        <translation>%1M</translation>
+    </message>
+    <message>
+        <source>Size %1/%2</source>
+        <translation>大小 %1/%2</translation>
+    </message>
+    <message>
+        <source>The help could not be shown: no program here opens it. Open %1 in a web browser.</source>
+        <translation>无法显示帮助：没有能打开它的程序。请用网页浏览器打开 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCM WAV file. Convert it with &quot;Convert MP3/WMA to WAV&quot; first.</source>
+        <translation>%1 不是 PCM WAV 文件。请先用“MP3/WMA 转换为 WAV”转换。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 已存在。</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1: %2</source>
+        <translation>无法删除 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot convert %1: %2</source>
+        <translation>无法转换 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot decode %1: %2</source>
+        <translation>无法解码 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot examine %1: %2</source>
+        <translation>无法检查 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot list %1: %2</source>
+        <translation>无法列出 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot create folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2: %3</source>
+        <translation>无法将 %1 复制到 %2：%3</translation>
+    </message>
+    <message>
+        <source>Cannot resample: %1</source>
+        <translation>无法重采样：%1</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>无法创建临时文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Cannot start %1.</source>
+        <translation>无法启动 %1。</translation>
+    </message>
+    <message>
+        <source>%1 not found</source>
+        <translation>找不到 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable project file: %2.</source>
+        <translation>%1 不是可读的项目文件：%2。</translation>
+    </message>
+    <message>
+        <source>the file ends inside %1 at byte %2</source>
+        <translation>文件在第 %2 字节处的%1中途结束</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>字符串</translation>
+    </message>
+    <message>
+        <source>a wide string</source>
+        <translation>宽字符串</translation>
+    </message>
+    <message>
+        <source>a class name</source>
+        <translation>类名</translation>
+    </message>
+    <message>
+        <source>no object header at byte %1</source>
+        <translation>第 %1 字节处没有对象头</translation>
+    </message>
+    <message>
+        <source>expected a %1 record at byte %2, found &quot;%3&quot;</source>
+        <translation>第 %2 字节处应为 %1 记录，实际为“%3”</translation>
+    </message>
+    <message>
+        <source>the %1 record has schema %2, not 1</source>
+        <translation>%1 记录的版本为 %2，而不是 1</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>未知 (%1)</translation>
+    </message>
+    <message>
+        <source>Choose another file to save to: %1 is the file being converted.</source>
+        <translation>请选择另一个保存文件：%1 正是要转换的文件。</translation>
+    </message>
+    <message>
+        <source>%1 names no file inside the sound folder, so no file was deleted for it.</source>
+        <translation>%1 不指向声音文件夹中的文件，因此没有为它删除文件。</translation>
+    </message>
+    <message>
+        <source>%1 name no file inside the sound folder, so no file was deleted for them.</source>
+        <translation>%1 不指向声音文件夹中的文件，因此没有为它们删除文件。</translation>
+    </message>
+    <message>
+        <source>The converted silence %1 is %2 bytes long instead of %3: check %4. No BIN was completed.</source>
+        <translation>转换后的静音 %1 长 %2 字节，而不是 %3：请检查 %4。未生成 BIN。</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than %2 bytes: it is not a code block file. No BIN was completed.</source>
+        <translation>%1 短于 %2 字节：它不是代码块文件。未生成 BIN。</translation>
+    </message>
+    <message>
+        <source>Unknown flash size: %1 megabits</source>
+        <translation>未知的闪存容量：%1 兆位</translation>
+    </message>
+    <message>
+        <source>The compile failed: %1</source>
+        <translation>编译失败：%1</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>其中没有声音</translation>
+    </message>
+    <message>
+        <source>no decoder for its sound format</source>
+        <translation>没有适用于其声音格式的解码器</translation>
+    </message>
+    <message>
+        <source>its sampling rate or channel count is unknown</source>
+        <translation>其采样率或声道数未知</translation>
+    </message>
+    <message>
+        <source>a negative rate or channel count was asked for</source>
+        <translation>请求了负的采样率或声道数</translation>
+    </message>
+    <message>
+        <source>the sampling rate %1 Hz is not valid</source>
+        <translation>采样率 %1 Hz 无效</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAV file</source>
+        <translation>声音太长，无法存为 WAV 文件</translation>
+    </message>
+    <message>
+        <source>no sampling rate or channels given</source>
+        <translation>未给出采样率或声道数</translation>
+    </message>
+    <message>
+        <source>the sound is too long</source>
+        <translation>声音太长</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>the voice converter did not run</source>
+        <translation>语音转换器未运行</translation>
+    </message>
+    <message>
+        <source>the voice data could not be written</source>
+        <translation>无法写入语音数据</translation>
+    </message>
+    <message>
+        <source>not a WAV file</source>
+        <translation>不是 WAV 文件</translation>
+    </message>
+    <message>
+        <source>the format chunk is too short</source>
+        <translation>格式块太短</translation>
+    </message>
+    <message>
+        <source>the extensible format chunk is too short</source>
+        <translation>扩展格式块太短</translation>
+    </message>
+    <message>
+        <source>the samples are not integer PCM</source>
+        <translation>采样不是整数 PCM</translation>
+    </message>
+    <message>
+        <source>the file has no channels</source>
+        <translation>文件没有声道</translation>
+    </message>
+    <message>
+        <source>the sampling rate is 0</source>
+        <translation>采样率为 0</translation>
+    </message>
+    <message>
+        <source>the bits per sample are not 8, 16, 24 or 32</source>
+        <translation>采样位数不是 8、16、24 或 32</translation>
+    </message>
+    <message>
+        <source>the block alignment does not match the channels and bits</source>
+        <translation>块对齐与声道数和位数不符</translation>
+    </message>
+    <message>
+        <source>the format chunk is cut short</source>
+        <translation>格式块不完整</translation>
+    </message>
+    <message>
+        <source>the data chunk comes before the format chunk</source>
+        <translation>数据块位于格式块之前</translation>
+    </message>
+    <message>
+        <source>the file has no data chunk</source>
+        <translation>文件没有数据块</translation>
+    </message>
+    <message>
+        <source>the file has no format chunk</source>
+        <translation>文件没有格式块</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation>无法读取文件</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有那个文件或目录</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不够</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>是一个目录</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是目录</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>设备上没有空间</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>只读文件系统</translation>
+    </message>
+    <message>
+        <source>file to open is a directory</source>
+        <translation>要打开的文件是一个目录</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>处理输入时发现无效数据</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>无效的参数</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>10ms</source>
+        <translation>10 毫秒</translation>
+    </message>
+    <message>
         <source>Prepare Sounds...</source>
         <translation>准备声音...</translation>
     </message>
@@ -738,6 +1042,38 @@
     <message>
         <source>Firmware header written.</source>
         <translation>固件头文件已写入。</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1: %2</source>
+        <translation>无法准备 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the sound: %1</source>
+        <translation>无法准备声音：%1</translation>
+    </message>
+    <message>
+        <source>it is not a sound file that can be read (%1)</source>
+        <translation>它不是可读取的声音文件（%1）</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it has no sampling rate</source>
+        <translation>它没有采样率</translation>
+    </message>
+    <message>
+        <source>it must be mono</source>
+        <translation>它必须是单声道</translation>
+    </message>
+    <message>
+        <source>it holds only silence</source>
+        <translation>其中只有静音</translation>
+    </message>
+    <message>
+        <source>End of file</source>
+        <translation>文件结束</translation>
     </message>
 </context>
 </TS>

@@ -5,12 +5,14 @@ static bool HasRow(const CSoundList& equation, int row)
     return row >= 0 && row < equation.count();
 }
 
-void InsertAtSelection(CSoundList& equation, int selectedRow, const CSound& entry)
+int InsertAtSelection(CSoundList& equation, int selectedRow, const CSound& entry)
 {
-    if (HasRow(equation, selectedRow))
+    if (HasRow(equation, selectedRow)) {
         equation.insertBefore(selectedRow, entry);
-    else
-        equation.append(entry);
+        return selectedRow;
+    }
+    equation.append(entry);
+    return equation.count() - 1;
 }
 
 void ReplaceEntry(CSoundList& equation, int row, const CSound& entry)

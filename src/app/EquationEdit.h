@@ -11,8 +11,8 @@
 #include "model/Sound.h"
 
 // Before the selected row, or at the end when no row (-1), or a row that is
-// no longer in the equation, is selected.
-void InsertAtSelection(CSoundList& equation, int selectedRow, const CSound& entry);
+// no longer in the equation, is selected. Returns the new entry's row.
+int InsertAtSelection(CSoundList& equation, int selectedRow, const CSound& entry);
 
 // Puts `entry` in place of row `row`; nothing when the row is not there.
 void ReplaceEntry(CSoundList& equation, int row, const CSound& entry);

@@ -4,18 +4,11 @@
 #include "support/FileRemoval.h"
 #include "support/Paths.h"
 
-std::optional<std::string> SoundFileOf(const std::string& soundFolder, const CSound& entry)
-{
-    if (!IsPlainFileName(entry.name))
-        return std::nullopt;
-    return JoinPath(soundFolder, entry.name);
-}
-
 static UserMessage LeftAlone(const std::vector<std::string>& names)
 {
     std::string list;
     for (const std::string& name : names)
-        list += (list.empty() ? "\"" : ", \"") + name + "\"";
+        list += (list.empty() ? "" : ", ") + QuotedName(name);
     const bool one = names.size() == 1;
     return {list + (one ? " names" : " name") + " no file inside the sound folder, so no file was deleted for " +
             (one ? "it." : "them.")};

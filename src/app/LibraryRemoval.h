@@ -9,11 +9,6 @@
 #include "model/Project.h"
 #include "support/UserMessage.h"
 
-// The file of a library entry: the sound folder joined with the entry's
-// name. Nothing when the name (read from a project file, so anything) would
-// reach outside the folder: empty, ".", "..", or holding a separator.
-std::optional<std::string> SoundFileOf(const std::string& soundFolder, const CSound& entry);
-
 struct RemovalResult {
     bool changed = false;                // the library (and equations) changed
     std::vector<UserMessage> messages;   // to show after the views are rebuilt

@@ -7,6 +7,7 @@
 
 #include "audio/PreviewPlayer.h"
 #include "compiler/FlashUsage.h"
+#include "model/EquationSize.h"
 
 Session::Session(WindowPort& port, std::string programFolder)
     : port_(port),
@@ -82,6 +83,22 @@ void Session::RebuildLibraryView()
     UpdateFlashUsage();
 }
 
+void Session::RebuildPlaylistView()
+{
+    port_.RebuildView(View::Playlist);
+    ShowEquationSize();
+}
+
+void Session::ShowEquationSize()
+{
+    if (!projectOpen_) {
+        port_.ShowEquationSize({});
+        return;
+    }
+    port_.ShowEquationSize("Size " + std::to_string(EquationSize(currentEquationList())) + "/" +
+                           std::to_string(kEquationSizeLimit));
+}
+
 void Session::RebuildAllViews()
 {
     RebuildLibraryView();
@@ -134,6 +151,11 @@ void Session::SelectFlashSize(int index)
 void Session::Tick()
 {
     preview_->PlaybackTick();
+}
+
+bool Session::previewStoppable() const
+{
+    return preview_->CanStop();
 }
 
 void Session::ShowPreviewProgress(int upper, int position)

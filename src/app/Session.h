@@ -11,6 +11,7 @@
 // Mode menu), SessionTools.cpp (download tool, help, other edition).
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "model/Project.h"
 
 class PreviewPlayer;
+class ProjectLock;
 
 class Session : private PreviewHost {
 public:
@@ -56,13 +58,18 @@ public:
     void Save();
     void SaveAs();
     void Close();
-    // Saves the open project; true when the program may end (a failed save
-    // was reported and keeps the window open).
+    // Saves the open project; true when the program may end: the save
+    // succeeded, or it failed and the user chose to leave all the same.
     bool Exit();
     // Makes a project that was read or written whole the open one, as Open
     // and New do once the file is read or written: title, equation 0,
-    // editing, background-music view, Mode check, views.
-    void Adopt(Project project);
+    // editing, background-music view, Mode check, views. `lock` is the
+    // project's lock, held while it stays open.
+    void Adopt(Project project, std::shared_ptr<ProjectLock> lock = nullptr);
+    // Writes the open project when it differs from what was last read or
+    // written, so the disk holds what the window shows. The window runs it
+    // after every command.
+    void SaveIfChanged();
 
     // --- Main window ---------------------------------------------------------
     // "+" and "-" beside "Equation No.".
@@ -86,8 +93,10 @@ public:
     void EmptyLibrary();
     void PlayLibrarySound();
     void PlayLibrarySoundAsChip();
-    // Escape in the library or the playlist view.
+    // Escape in the library or the playlist view, and the Stop command.
     void StopPreview();
+    // Whether a preview sounds or holds editing, so that Stop has work.
+    bool previewStoppable() const;
 
     // --- Playlist of the current equation -----------------------------------
     void InsertSound();
@@ -143,9 +152,12 @@ private:
     // The library view's rebuild: the background-music view's enabling in
     // One Line and Three Line mode, then the flash usage.
     void RebuildLibraryView();
-    void RebuildPlaylistView() { port_.RebuildView(View::Playlist); }
-    // After a playlist dialog, whatever its answer.
-    void RebuildPlaylistAndLibraryViews();
+    // Also shows the equation's size.
+    void RebuildPlaylistView();
+    void ShowEquationSize();
+    // After a playlist dialog, whatever its answer; `newRow` is the row of an
+    // entry put in, to scroll to.
+    void RebuildPlaylistAndLibraryViews(std::optional<int> newRow = std::nullopt);
     void RebuildAllViews();
     void UpdateFlashUsage();
     void SetBackgroundMusicViewEnabled(bool on);
@@ -155,6 +167,13 @@ private:
     void ShowModeCheck();
     // Writes the open project to its file; false (after a message) on failure.
     bool SaveOpenProject();
+    // The save when the open project is left: true when it succeeded or the
+    // user, asked after the failure, lets the project go unsaved.
+    bool SaveBeforeLeaving();
+    // The lock of the project file about to be opened or made: the one held
+    // when it is the open project's own, else a new one. False after a
+    // message naming the holder.
+    bool LockFor(const std::string& projectFilePath, std::shared_ptr<ProjectLock>& lock);
     // Open's last step: reads `path` and makes it the open project, or
     // reports why it cannot and leaves no project open.
     void OpenChosenFile(const std::string& path);
@@ -164,11 +183,18 @@ private:
     // Replaces every list and record with `content` and shows equation 0.
     void ResetContent(const ProjectContent& content);
     void StopPlaylistPreview();
+    // `entry` as a preview may play it: its path is its file in the sound
+    // folder, or empty (nothing plays) when its name is no plain file name.
+    CSound Playable(CSound entry) const;
+    std::optional<CSound> Playable(const std::optional<CSound>& entry) const;
     CSoundList& editedEquation() { return project_.content.equations[currentEquation_]; }
 
     WindowPort& port_;
     const std::string programFolder_;
     Project project_;
+    // The content as last read or written, to see whether a command changed it.
+    ProjectContent savedContent_;
+    std::shared_ptr<ProjectLock> lock_;
     bool projectOpen_ = false;
     int currentEquation_ = 0;
     int flashSizeIndex_;

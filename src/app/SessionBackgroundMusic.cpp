@@ -78,5 +78,5 @@ void Session::PlayBackgroundMusic()
         port_.ShowMessage({"Pls select a sound to play"});
         return;
     }
-    preview_->PlayFile(entry->path);
+    preview_->PlayFile(Playable(*entry).path);
 }

@@ -53,9 +53,8 @@ void Session::ConvertToWav()
         port_.ChooseFile({FileChoice::Kind::Save, "WAV Files(*.wav)|*.wav||", "wav", {}});
     if (!destination)
         return;
-    if (IsSameFile(*source, *destination)) {
-        port_.ShowMessage({"Choose another file to save to: " + *destination + " is the file being converted.",
-                           Caption::Product, MessageIcon::Warning});
+    if (std::optional<std::string> refusal = SameFileRefusal(*source, *destination)) {
+        port_.ShowMessage({*refusal, Caption::Product, MessageIcon::Warning});
         return;
     }
     if (std::optional<std::string> error = ConvertSound(*source, *destination, *rate)) {

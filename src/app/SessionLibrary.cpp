@@ -14,6 +14,17 @@ namespace {
 
 constexpr const char* kLibraryFull = "Sound Library full!";
 
+// A ".wav" whose content the voice converter cannot read (MP3 data under a
+// WAV name, floating-point samples) would pass the rate check and only fail
+// at the compile: it is refused at once, by name.
+std::optional<UserMessage> NotPcmWav(const std::string& name, const AudioInfo& info)
+{
+    if (info.pcmWav)
+        return std::nullopt;
+    return UserMessage{name + " is not a PCM WAV file. Convert it with \"Convert MP3/WMA to WAV\" first.",
+                       Caption::ApplicationName, MessageIcon::Warning};
+}
+
 // Why `file` may not join the library, or nothing when it may. Only WAV files
 // at one of the chip's rates are taken; other sounds are converted first.
 std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile& file)
@@ -28,6 +39,8 @@ std::optional<UserMessage> LoadRefusal(const CSoundList& library, const LoadFile
     AudioInfo info;
     if (std::optional<std::string> error = ProbeAudioFile(file.sourcePath, info))
         return UserMessage{std::move(*error), Caption::ApplicationName};
+    if (std::optional<UserMessage> notPcm = NotPcmWav(file.name, info))
+        return notPcm;
     if (!IsAcceptedRate(info.sampleRate))
         return wrongRate;
     return std::nullopt;
@@ -110,14 +123,27 @@ void Session::EmptyLibrary()
         port_.ShowMessage({"Empty sound library"});
 }
 
+CSound Session::Playable(CSound entry) const
+{
+    entry.path = SoundFileOf(project_.soundFolderPath, entry).value_or(std::string());
+    return entry;
+}
+
+std::optional<CSound> Session::Playable(const std::optional<CSound>& entry) const
+{
+    if (!entry)
+        return std::nullopt;
+    return Playable(*entry);
+}
+
 void Session::PlayLibrarySound()
 {
-    preview_->PlayLibrary(project_.content.library.at(port_.SelectedRow(View::Library)));
+    preview_->PlayLibrary(Playable(project_.content.library.at(port_.SelectedRow(View::Library))));
 }
 
 void Session::PlayLibrarySoundAsChip()
 {
-    preview_->PlayLibraryAsChip(project_.content.library.at(port_.SelectedRow(View::Library)));
+    preview_->PlayLibraryAsChip(Playable(project_.content.library.at(port_.SelectedRow(View::Library))));
 }
 
 void Session::StopPreview()

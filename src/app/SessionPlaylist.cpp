@@ -18,18 +18,22 @@ bool Accepts(WindowPort& port, const CSoundList& equation, Insertion how)
     return false;
 }
 
-// Before the row selected now, after the dialog, or at the end.
-void InsertAtSelectedRow(WindowPort& port, CSoundList& equation, const CSound& entry)
+// Before the row selected now, after the dialog, or at the end; returns the
+// entry's row.
+int InsertAtSelectedRow(WindowPort& port, CSoundList& equation, const CSound& entry)
 {
-    InsertAtSelection(equation, port.SelectedRow(View::Playlist), entry);
+    return InsertAtSelection(equation, port.SelectedRow(View::Playlist), entry);
 }
 
 }  // namespace
 
-void Session::RebuildPlaylistAndLibraryViews()
+void Session::RebuildPlaylistAndLibraryViews(std::optional<int> newRow)
 {
     RebuildPlaylistView();
     RebuildLibraryView();
+    // The new entry in sight, also below the rows that fit in the view.
+    if (newRow)
+        port_.ShowRow(View::Playlist, *newRow);
 }
 
 void Session::InsertSound()
@@ -37,18 +41,18 @@ void Session::InsertSound()
     if (!Accepts(port_, currentEquationList(), Insertion::PickedSound))
         return;
     const CSoundList& library = project_.content.library;
+    std::optional<int> placed;
     if (const std::optional<int> picked = port_.ChooseLibrarySound(library))
         if (const std::optional<CSound> sound = library.at(*picked))
-            InsertAtSelectedRow(port_, editedEquation(), *sound);
-    RebuildPlaylistAndLibraryViews();
+            placed = InsertAtSelectedRow(port_, editedEquation(), *sound);
+    RebuildPlaylistAndLibraryViews(placed);
 }
 
 void Session::InsertSilence(int lengthMs)
 {
     if (!Accepts(port_, currentEquationList(), Insertion::Silence))
         return;
-    InsertAtSelectedRow(port_, editedEquation(), CSound::Silence(lengthMs));
-    RebuildPlaylistAndLibraryViews();
+    RebuildPlaylistAndLibraryViews(InsertAtSelectedRow(port_, editedEquation(), CSound::Silence(lengthMs)));
 }
 
 void Session::InsertUserSilence()
@@ -56,9 +60,10 @@ void Session::InsertUserSilence()
     const CSoundList& equation = currentEquationList();
     if (!Accepts(port_, equation, Insertion::Silence))
         return;
+    std::optional<int> placed;
     if (const std::optional<int> lengthMs = port_.ChooseSilenceLength(EquationSize(equation)))
-        InsertAtSelectedRow(port_, editedEquation(), CSound::Silence(*lengthMs));
-    RebuildPlaylistAndLibraryViews();
+        placed = InsertAtSelectedRow(port_, editedEquation(), CSound::Silence(*lengthMs));
+    RebuildPlaylistAndLibraryViews(placed);
 }
 
 void Session::AppendSound(int libraryRow)
@@ -71,6 +76,7 @@ void Session::AppendSound(int libraryRow)
         return;
     equation.append(*sound);
     RebuildPlaylistView();
+    port_.ShowRow(View::Playlist, equation.count() - 1);
 }
 
 void Session::ReplaceEntry(int row)
@@ -121,6 +127,7 @@ void Session::EmptyEquation()
         return;
     editedEquation().removeAll();
     port_.ClearView(View::Playlist);
+    ShowEquationSize();
     port_.ShowMessage({"Empty playlist"});
 }
 
@@ -134,7 +141,7 @@ void Session::PlayEquation()
         int index = 0;
         for (const CSound& entry : equation)
             if (index++ >= row)
-                playlist.entries.push_back(entry);
+                playlist.entries.push_back(entry.isSound() ? Playable(entry) : entry);
     }
     preview_->PlayPlaylist(std::move(playlist));
 }

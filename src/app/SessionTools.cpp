@@ -23,7 +23,12 @@ void Session::DownloadData()
 
 void Session::HelpContent()
 {
-    port_.OpenDocument(HelpFilePath(programFolder_));
+    const std::string path = HelpFilePath(programFolder_);
+    WindowPort* port = &port_;
+    port_.OpenDocument(path, [port, path] {
+        port->ShowMessage({"The help could not be shown: no program here opens it. Open " + path + " in a web browser.",
+                           Caption::Product, MessageIcon::Warning});
+    });
 }
 
 bool Session::SwitchToEdition(Edition edition)

@@ -7,14 +7,15 @@
 const std::vector<ViewColumn>& LibraryViewColumns()
 {
     static const std::vector<ViewColumn> columns = {
-        {"No.", 30}, {"Wav/MP3/WMA", 120}, {"Sampling rate", 80}, {"Bit", 50}, {"Track", 50}, {"Time", 80},
+        {"No.", 30, "000"},        {"Wav/MP3/WMA", 120, "Door chime 01.wav"}, {"Sampling rate", 80, "48000 Hz"},
+        {"Bit", 50, "32 Bit"},     {"Track", 50, "STEREO"},                   {"Time", 80, "9999999 ms"},
     };
     return columns;
 }
 
 const std::vector<ViewColumn>& PlaylistViewColumns()
 {
-    static const std::vector<ViewColumn> columns = {{"No.", 30}, {"Type", 60}, {"Wav/MP3/WMA", 160}};
+    static const std::vector<ViewColumn> columns = {{"No.", 30, "000"}, {"Type", 60, "SILENCE"}, {"Wav/MP3/WMA", 160}};
     return columns;
 }
 

@@ -11,7 +11,10 @@ class CSound;
 
 struct ViewColumn {
     const char* title;
-    int width;  // pixels
+    int width;  // pixels, the least the column is given
+    // The widest text a cell of the column holds, for sizing it at the font
+    // in use; for file names, which have no widest, a usual long one.
+    const char* widest = "";
 };
 
 // The library view's columns; the background-music view has the same.

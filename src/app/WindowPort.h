@@ -14,6 +14,9 @@
 #include "model/Sound.h"
 #include "support/UserMessage.h"
 
+inline constexpr const char* kLeaveUnsavedQuestion =
+    "The project could not be saved. Leave it anyway and lose the changes since it was last saved?";
+
 // The three list views of the main window.
 enum class View { Library, Playlist, BackgroundMusic };
 
@@ -40,6 +43,9 @@ public:
     virtual bool Confirm() = 0;
     // The platform's question before a file is replaced: true to replace.
     virtual bool ConfirmReplace(const std::string& path) = 0;
+    // kLeaveUnsavedQuestion, asked after the save on leaving a project
+    // failed: true to leave all the same. No is the default.
+    virtual bool ConfirmLeaveUnsaved() = 0;
 
     // File dialogs. Paths are full paths; nothing when cancelled.
     virtual std::optional<std::string> ChooseFile(const FileChoice& choice) = 0;
@@ -76,6 +82,8 @@ public:
     virtual void ClearView(View view) = 0;
     // Removes one row at once, before the rebuild that follows a delete.
     virtual void RemoveRow(View view, int row) = 0;
+    // Scrolls a view so that the row is in sight.
+    virtual void ShowRow(View view, int row) = 0;
 
     // Window state.
     virtual void SetTitle(const std::string& title) = 0;
@@ -85,12 +93,15 @@ public:
     virtual void EnableBackgroundMusicView(bool on) = 0;
     // The Mode menu's check mark on one control mode's item.
     virtual void SetModeCheck(int controlMode) = 0;
-    // The status bar's two panes.
+    // The status bar's panes: the flash usage, and the current equation's
+    // size against its limit. Empty texts while no project is open.
     virtual void ShowFlashUsage(const std::string& total, const std::string& percent) = 0;
+    virtual void ShowEquationSize(const std::string& size) = 0;
     virtual void ShowProgress(int upper, int position) = 0;
 
-    // Opens a document with the desktop's default viewer.
-    virtual void OpenDocument(const std::string& path) = 0;
+    // Opens a document with the desktop's default viewer; `failed` runs on
+    // the window's thread, perhaps later, when no viewer could show it.
+    virtual void OpenDocument(const std::string& path, std::function<void()> failed) = 0;
 
     // Runs `work` on the window's thread later and returns at once. The
     // preview workers reach the window only this way.

@@ -6,6 +6,7 @@
 #include "PcmSound.h"
 #include "audio/AudioDecoder.h"
 #include "audio/Resampler.h"
+#include "support/Paths.h"
 #include "support/SafeWrite.h"
 
 namespace {
@@ -34,4 +35,11 @@ std::optional<std::string> ConvertSound(const std::string& source, const std::st
     const std::vector<uint8_t> wav =
         voice::WavBytes(voice::PcmSound{static_cast<uint32_t>(rate), std::move(pcm.samples)});
     return WriteFileSafely(destination, wav.data(), wav.size());
+}
+
+std::optional<std::string> SameFileRefusal(const std::string& source, const std::string& destination)
+{
+    if (!IsSameFile(source, destination))
+        return std::nullopt;
+    return "Choose another file to save to: " + destination + " is the file being converted.";
 }

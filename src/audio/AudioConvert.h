@@ -13,3 +13,8 @@
 // the source itself and a failure leaves whatever was there. Empty on
 // success, else a message for the user.
 std::optional<std::string> ConvertSound(const std::string& source, const std::string& destination, int rate);
+
+// The refusal of a destination that is the source itself (also through a
+// link or another spelling of its path): the conversion command never
+// replaces the file it converts. Nothing for any other destination.
+std::optional<std::string> SameFileRefusal(const std::string& source, const std::string& destination);

@@ -3,20 +3,19 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "audio/AudioDecoder.h"
 #include "audio/FfmpegInput.h"
 
 namespace {
 
-// WAV and other PCM files report their stored sample width; everything else
-// is decoded to 16-bit samples, so that is its width for the system.
-int BitsPerSample(const AVCodecParameters& p)
+// The integer sample formats of a WAV file that the voice converter reads.
+bool IsPcmWav(const AVInputFormat& container, AVCodecID codec)
 {
-    const bool pcm = p.codec_id >= AV_CODEC_ID_FIRST_AUDIO && p.codec_id < AV_CODEC_ID_ADPCM_IMA_QT;
-    if (!pcm)
-        return 16;
-    return p.bits_per_coded_sample > 0 ? p.bits_per_coded_sample : av_get_bits_per_sample(p.codec_id);
+    const bool integerPcm = codec == AV_CODEC_ID_PCM_U8 || codec == AV_CODEC_ID_PCM_S16LE ||
+                            codec == AV_CODEC_ID_PCM_S24LE || codec == AV_CODEC_ID_PCM_S32LE;
+    return integerPcm && std::string_view(container.name) == "wav";
 }
 
 // The container's figure when it has one; else the sound is decoded and
@@ -71,6 +70,7 @@ std::optional<std::string> ProbeAudioFile(const std::string& path, AudioInfo& ou
     info.sampleRate = p.sample_rate;
     info.channels = p.ch_layout.nb_channels;
     info.bits = BitsPerSample(p);
+    info.pcmWav = IsPcmWav(*input.format->iformat, p.codec_id);
     info.aux = static_cast<double>(p.bit_rate > 0 ? p.bit_rate : std::max<int64_t>(input.format->bit_rate, 0));
     if (auto error = Duration(path, input, info.duration))
         return error;

@@ -15,6 +15,9 @@ struct AudioInfo {
     int channels = 0;
     int bits = 0;    // PCM sample width for WAV; 16 (the decoded width) for compressed formats
     double aux = 0;  // the stream's bit rate in bit/s
+    // A WAV file of integer PCM samples, as the voice converter takes them
+    // (not, say, MP3 data under a .wav name).
+    bool pcmWav = false;
 };
 
 // The properties of `path`'s sound, or a message naming the file when it

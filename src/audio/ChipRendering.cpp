@@ -7,10 +7,19 @@
 #include "VoiceFile.h"
 #include "compiler/VoiceConverter.h"
 #include "support/Paths.h"
+#include "support/RegularFile.h"
 
 std::optional<std::vector<uint8_t>> RenderAsChip(const std::string& programFolder, const std::string& wavPath,
                                                  std::vector<UserMessage>& messages)
 {
+    // An entry without a file (its name reaches outside the sound folder)
+    // plays nothing; the converter would wait forever on a FIFO.
+    if (wavPath.empty())
+        return std::nullopt;
+    if (std::optional<std::string> reason = SpecialFileReason(wavPath)) {
+        messages.push_back({"Cannot read " + wavPath + ": " + *reason});
+        return std::nullopt;
+    }
     // The converter writes files; they go to a folder of their own, never
     // into the project's sound folder.
     const QTemporaryDir scratch;

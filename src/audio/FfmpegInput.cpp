@@ -5,6 +5,12 @@
 #include <cstring>
 #include <mutex>
 
+#include <QByteArray>
+#include <QFile>
+
+#include "PcmSound.h"
+#include "support/RegularFile.h"
+
 extern "C" {
 #include <libavutil/dict.h>
 #include <libavutil/error.h>
@@ -88,19 +94,54 @@ std::optional<std::string> FindAudioStream(const std::string& path, FfmpegInput&
     if (index < 0)
         return FfmpegReadError(path, index);
     out.stream = raw->streams[index];
+    const AVCodecParameters& p = *out.stream->codecpar;
+    if (const char* refusal = voice::WavFormatRefusal(uint32_t(std::max(p.sample_rate, 0)),
+                                                      uint32_t(std::max(p.ch_layout.nb_channels, 0)),
+                                                      uint32_t(std::max(BitsPerSample(p), 0))))
+        return "Cannot read " + path + ": " + refusal;
     return std::nullopt;
+}
+
+// FFmpeg turns down some damaged WAV headers only as "invalid data" (a rate
+// of 4,000,000,000 Hz) or finds no sound in them (no channels): the WAV
+// reader's own reason says what is wrong.
+std::optional<std::string> WavHeaderRefusal(const std::string& path)
+{
+    constexpr qint64 kHeaderBytes = 65536;  // the format chunk lies near the start
+    QFile file;
+    if (OpenRegularFile(path, file))
+        return std::nullopt;
+    const QByteArray start = file.read(kHeaderBytes);
+    if (!start.startsWith("RIFF") || start.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    std::string reason;
+    if (voice::ParseWav(reinterpret_cast<const uint8_t*>(start.constData()), size_t(start.size()), &reason))
+        return std::nullopt;
+    return "Cannot read " + path + ": " + reason;
 }
 
 }  // namespace
 
+int BitsPerSample(const AVCodecParameters& p)
+{
+    const bool pcm = p.codec_id >= AV_CODEC_ID_FIRST_AUDIO && p.codec_id < AV_CODEC_ID_ADPCM_IMA_QT;
+    if (!pcm)
+        return 16;
+    return p.bits_per_coded_sample > 0 ? p.bits_per_coded_sample : av_get_bits_per_sample(p.codec_id);
+}
+
 std::optional<std::string> OpenFfmpegInput(const std::string& path, FfmpegInput& out)
 {
     QuietFfmpeg();
+    if (std::optional<std::string> reason = SpecialFileReason(path))
+        return "Cannot read " + path + ": " + *reason;
     // The "file:" prefix keeps a name such as "concat:a|b" or "http:x" a file
     // name.
     if (const int opened = OpenFormat(nullptr, ("file:" + path).c_str(), out); opened < 0)
-        return FfmpegReadError(path, opened);
-    return FindAudioStream(path, out);
+        return WavHeaderRefusal(path).value_or(FfmpegReadError(path, opened));
+    if (std::optional<std::string> error = FindAudioStream(path, out))
+        return WavHeaderRefusal(path).value_or(*error);
+    return std::nullopt;
 }
 
 std::optional<std::string> OpenFfmpegMemoryInput(std::vector<uint8_t> bytes, const std::string& name,

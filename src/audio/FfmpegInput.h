@@ -63,7 +63,9 @@ struct FfmpegInput {
 };
 
 // Opens `path` as a local file only (no network or pipe protocols, whatever
-// the name looks like) and finds its audio stream. Empty on success, else a
+// the name looks like, and only a regular file: a FIFO would block the open)
+// and finds its audio stream. A stream whose rate, channels or sample size no
+// sound file can have (a damaged header) is refused. Empty on success, else a
 // message naming the file.
 std::optional<std::string> OpenFfmpegInput(const std::string& path, FfmpegInput& out);
 
@@ -71,6 +73,10 @@ std::optional<std::string> OpenFfmpegInput(const std::string& path, FfmpegInput&
 // it in messages.
 std::optional<std::string> OpenFfmpegMemoryInput(std::vector<uint8_t> bytes, const std::string& name,
                                                  FfmpegInput& out);
+
+// The sample width: stored width of PCM; 16, the decoded width, for
+// compressed formats.
+int BitsPerSample(const AVCodecParameters& p);
 
 // Silences FFmpeg's own log, once for the whole program.
 void QuietFfmpeg();

@@ -1,10 +1,12 @@
 #include "audio/PreviewPlayer.h"
 
-#include <fstream>
 #include <thread>
+
+#include <QByteArray>
 
 #include "audio/ChipRendering.h"
 #include "audio/PreviewHost.h"
+#include "support/RegularFile.h"
 
 namespace {
 
@@ -12,17 +14,13 @@ namespace {
 // silenced the sound before the next command runs.
 constexpr std::chrono::milliseconds kStopHold{300};
 
+// Only a regular file: a FIFO would hold the worker forever.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in.tellg();
-    if (!in || size < 0)
+    QByteArray bytes;
+    if (ReadRegularFile(path, bytes))
         return std::nullopt;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
-        return std::nullopt;
-    return bytes;
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 }  // namespace
@@ -78,6 +76,7 @@ bool PreviewPlayer::PlayPlaylist(PlaylistPreview playlist)
     if (quitting_.load() || idleCounter_.load() < kIdleTicks)
         return false;
     host_.EnablePreviewEditing(false);
+    editingHeld_ = true;
     playlistFinished_.store(false);
     ResetForNewPreview();
     workers_.Start([this, playlist = std::move(playlist)] { PlaylistWorker(playlist); });
@@ -89,6 +88,7 @@ void PreviewPlayer::Stop()
     if (quitting_.load())
         return;
     stopRequested_.store(true);
+    editingHeld_ = false;
     host_.EnablePreviewEditing(true);
     workers_.Start([this] { StopWorker(); });
     std::this_thread::sleep_for(kStopHold);
@@ -101,8 +101,12 @@ void PreviewPlayer::PlaybackTick()
         return;
     }
     int idle = idleCounter_.load();
-    if (idle == kIdleTicks && playlistFinished_.load())
+    // A playlist that ended on a silence leaves the counter above 10, where
+    // nothing brings it down again: editing comes back then too.
+    if (idle >= kIdleTicks && playlistFinished_.load() && editingHeld_) {
+        editingHeld_ = false;
         host_.EnablePreviewEditing(true);
+    }
     // A worker may set the counter meanwhile; its value wins.
     if (idle < kIdleTicks)
         idleCounter_.compare_exchange_strong(idle, idle + 1);

@@ -77,6 +77,9 @@ public:
     bool PlaylistFinished() const { return playlistFinished_.load(); }
     int LoadedFileCount() const { return queue_.Count(); }
     int WorkersRunning() const { return workers_.Running(); }
+    // Whether Stop has anything to end: a sound plays, or a playlist preview
+    // still holds editing.
+    bool CanStop() { return editingHeld_ || sound_.IsPlaying(); }
 
 private:
     // Resets the sound system and the queue so that the next PlayFile
@@ -108,6 +111,9 @@ private:
     std::atomic<int> idleCounter_{0};
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> playlistFinished_{false};
+    // Set while a playlist preview keeps editing off; the window's thread
+    // alone reads and writes it.
+    bool editingHeld_ = false;
 
     std::atomic<bool> quitting_{false};
     std::mutex pauseMutex_;

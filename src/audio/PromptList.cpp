@@ -9,14 +9,14 @@ std::optional<std::string> CheckPrompt(const std::string& name, const std::strin
 {
     if (name.empty())
         return std::string("the name is empty");
-    // The name becomes NAME.wav beside the other prompts: no folder parts and
-    // no characters that a terminal or a file dialog would hide.
-    if (!IsPlainFileName(name))
-        return "the name '" + name + "' is not a plain file name";
+    // The name becomes NAME.wav beside the other prompts: no characters that
+    // a terminal or a file dialog would hide, and no folder parts.
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7F)
             return "the name '" + name + "' holds a control character";
     }
+    if (!IsPlainFileName(name))
+        return "the name '" + name + "' is not a plain file name";
     if (text.find_first_not_of(" \t") == std::string::npos)
         return "the prompt '" + name + "' has no text";
     return std::nullopt;

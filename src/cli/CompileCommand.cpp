@@ -7,6 +7,7 @@
 #include "compiler/FlashUsage.h"
 #include "model/Project.h"
 #include "support/Paths.h"
+#include "support/ProjectLock.h"
 
 static int RunCompile(const std::vector<std::string>& args);
 
@@ -47,6 +48,10 @@ static int RunCompile(const std::vector<std::string>& args)
     if (path.empty())
         return UsageError("compile", "expected a project file");
 
+    // Held while the BIN is written: two compiles at once would write one file.
+    std::unique_ptr<ProjectLock> lock;
+    if (FileError refusal = ProjectLock::Take(path, lock))
+        return Failure("compile", *refusal);
     Project project;
     if (FileError error = OpenProjectFile(path, project))
         return Failure("compile", *error);

@@ -15,6 +15,7 @@ public:
     void ShowMessage(const UserMessage& message) override;
     bool Confirm() override { return false; }
     bool ConfirmReplace(const std::string&) override { return false; }
+    bool ConfirmLeaveUnsaved() override { return false; }
 
     std::optional<std::string> ChooseFile(const FileChoice&) override { return std::nullopt; }
     std::optional<std::vector<std::string>> ChooseFiles(const std::string&) override { return chosenFiles_; }
@@ -37,8 +38,10 @@ public:
     void EnableBackgroundMusicView(bool) override {}
     void SetModeCheck(int) override {}
     void ShowFlashUsage(const std::string&, const std::string&) override {}
+    void ShowRow(View, int) override {}
+    void ShowEquationSize(const std::string&) override {}
     void ShowProgress(int, int) override {}
-    void OpenDocument(const std::string&) override {}
+    void OpenDocument(const std::string&, std::function<void()>) override {}
 
     // There is no event loop to hand work to; the tool plays nothing, so
     // nothing waits on a window thread.

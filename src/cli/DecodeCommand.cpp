@@ -1,11 +1,11 @@
 // kr615b decode: turns voice data back into a WAV file.
 
-#include <QFile>
+#include <QByteArray>
 
 #include "cli/Command.h"
 #include "PcmSound.h"
 #include "VoiceFile.h"
-#include "support/Paths.h"
+#include "support/RegularFile.h"
 #include "support/SafeWrite.h"
 
 static int RunDecode(const std::vector<std::string>& args);
@@ -24,12 +24,9 @@ static int RunDecode(const std::vector<std::string>& args)
 {
     if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
         return UsageError("decode", "expected a voice-data file and a WAV file");
-    QFile in(ToQtPath(args[0]));
-    if (!in.open(QIODevice::ReadOnly))
-        return Failure("decode", "cannot open " + args[0] + ": " + in.errorString().toStdString());
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return Failure("decode", "cannot read " + args[0] + ": " + in.errorString().toStdString());
+    QByteArray bytes;
+    if (auto error = ReadRegularFile(args[0], bytes))
+        return Failure("decode", *error);
     std::string error;
     const auto sound =
         voice::DecodeVoice(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()), &error);

@@ -8,6 +8,7 @@
 #include "cli/ConsoleWindowPort.h"
 #include "model/Project.h"
 #include "support/Paths.h"
+#include "support/ProjectLock.h"
 
 static int RunLoad(const std::vector<std::string>& args);
 
@@ -40,8 +41,14 @@ static int RunLoad(const std::vector<std::string>& args)
     if (args.size() < 2)
         return UsageError("load", "expected a project file and at least one sound file");
 
+    // Held until the project is saved, so that a window or another command
+    // cannot write it in between and lose one of the two changes.
+    const std::string projectFile = AbsolutePath(args[0]);
+    std::unique_ptr<ProjectLock> lock;
+    if (FileError refusal = ProjectLock::Take(projectFile, lock))
+        return Failure("load", *refusal);
     Project project;
-    if (FileError error = OpenProjectFile(AbsolutePath(args[0]), project))
+    if (FileError error = OpenProjectFile(projectFile, project))
         return Failure("load", *error);
     std::vector<std::string> files;
     for (size_t i = 1; i < args.size(); ++i)

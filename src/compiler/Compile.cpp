@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,7 +11,10 @@
 #include "compiler/ConversionQueue.h"
 #include "compiler/FileMessages.h"
 #include "compiler/VoiceConverter.h"
+#include "model/Project.h"
+#include "support/FileReplacement.h"
 #include "support/Paths.h"
+#include "support/RegularFile.h"
 
 namespace {
 
@@ -35,6 +39,9 @@ private:
     bool writeAt(qint64 offset, const void* data, qint64 size);
     bool append(const void* data, qint64 size);
     bool fileError(const char* action, const std::string& path, const QFileDevice& file);
+    bool fileError(const char* action, const std::string& path, const std::string& reason);
+    bool openRegular(const std::string& path, QFile& file);
+    bool soundFiles(std::vector<std::string>& paths);
     bool notConverted(const std::string& wavPath);
     bool copyLibrarySound(const std::string& wavPath, Conversion conversion, uint32_t& size);
     bool appendSilenceSlots(int count);
@@ -48,7 +55,8 @@ private:
     const std::function<void(int, int)>& progress_;
     CompileResult result_;
     std::string binPath_;
-    QFile bin_;
+    std::optional<FileReplacement> output_;  // the BIN's new content, in its place once complete
+    QFile* bin_ = nullptr;
     int conversionsDone_ = 0;
     int conversionsTotal_ = 0;  // the library sounds and the silence
     QTemporaryDir scratch_;     // where the silence is converted
@@ -60,6 +68,45 @@ bool Compiler::fileError(const char* action, const std::string& path, const QFil
     return false;
 }
 
+bool Compiler::fileError(const char* action, const std::string& path, const std::string& reason)
+{
+    result_.messages.push_back(FileErrorMessage(action, path, reason));
+    return false;
+}
+
+bool Compiler::openRegular(const std::string& path, QFile& file)
+{
+    if (std::optional<std::string> reason = OpenRegularFile(path, file))
+        return fileError("open", path, *reason);
+    return true;
+}
+
+// The WAV file of each library sound to convert (at most the slots there
+// are), in library order. An entry whose name is no plain file name, or whose
+// file is a FIFO, a device or a folder, stops the compile before anything is
+// converted: the converter would read or write outside the sound folder, or
+// wait forever.
+bool Compiler::soundFiles(std::vector<std::string>& paths)
+{
+    const std::string soundFolder = SoundFolderFor(in_.projectFilePath);
+    for (const CSound& sound : in_.library) {
+        if (paths.size() == size_t(kSoundSlots))
+            break;  // the library never holds more; a damaged project might
+        const std::optional<std::string> file = SoundFileOf(soundFolder, sound);
+        if (!file) {
+            result_.messages.push_back({"The library sound " + QuotedName(sound.name) +
+                                            " names no file inside the sound folder, so it cannot be compiled. "
+                                            "Delete it and load the sound again. No BIN was completed.",
+                                        Caption::Product, MessageIcon::Error});
+            return false;
+        }
+        if (std::optional<std::string> reason = SpecialFileReason(*file))
+            return fileError("open", *file, *reason);
+        paths.push_back(*file);
+    }
+    return true;
+}
+
 // The converter could not be loaded, so there is no voice data to open.
 bool Compiler::notConverted(const std::string& wavPath)
 {
@@ -69,8 +116,8 @@ bool Compiler::notConverted(const std::string& wavPath)
 
 bool Compiler::writeAt(qint64 offset, const void* data, qint64 size)
 {
-    if (!bin_.seek(offset))
-        return fileError("write", binPath_, bin_);
+    if (!bin_->seek(offset))
+        return fileError("write", binPath_, *bin_);
     return append(data, size);
 }
 
@@ -78,9 +125,9 @@ bool Compiler::append(const void* data, qint64 size)
 {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
-        const qint64 n = bin_.write(p, size);
+        const qint64 n = bin_->write(p, size);
         if (n <= 0)
-            return fileError("write", binPath_, bin_);
+            return fileError("write", binPath_, *bin_);
         p += n;
         size -= n;
     }
@@ -103,9 +150,10 @@ bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversio
     const std::string& voiceData = conversion.voiceData;
     if (voiceData.empty())
         return notConverted(wavPath);
-    QFile data(ToQtPath(voiceData));
-    if (!data.open(QIODevice::ReadOnly))
-        return fileError("open", voiceData, data);
+    // A conversion that failed has said why; its missing output adds nothing.
+    QFile data;
+    if (std::optional<std::string> reason = OpenRegularFile(voiceData, data))
+        return conversion.messages.empty() ? fileError("open", voiceData, *reason) : false;
     std::vector<char> chunk(size_t(std::min<qint64>(kCopyChunk, std::max<qint64>(data.size(), 1))));
     uint64_t copied = 0;
     for (;;) {
@@ -120,6 +168,7 @@ bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversio
     }
     data.close();
     size = uint32_t(copied);
+    data.setFileName(ToQtPath(voiceData));
     if (!data.remove())
         return fileError("delete", voiceData, data);
     QFile companion(ToQtPath(CompanionOf(voiceData)));
@@ -147,15 +196,17 @@ std::string Compiler::silenceSource()
 // later address: that stops the compile.
 bool Compiler::appendSilenceSlots(int count)
 {
+    const std::string original = in_.programFolder + kSilenceFileName;
+    if (std::optional<std::string> reason = SpecialFileReason(original))
+        return fileError("open", original, *reason);
     const std::string source = silenceSource();
     const std::string voiceData = ConvertToVoiceData(in_.programFolder, source, result_.messages);
     reportProgress();
     if (voiceData.empty())
         return notConverted(source);
-    const std::string original = in_.programFolder + kSilenceFileName;
-    QFile data(ToQtPath(voiceData));
-    if (!data.open(QIODevice::ReadOnly))
-        return fileError("open", voiceData, data);
+    QFile data;
+    if (!openRegular(voiceData, data))
+        return false;
     const QByteArray silence = data.readAll();
     if (data.error() != QFileDevice::NoError)
         return fileError("read", voiceData, data);
@@ -178,9 +229,9 @@ bool Compiler::appendSilenceSlots(int count)
 bool Compiler::writeCodeBlock()
 {
     const std::string path = in_.programFolder + kCodeBlockFileName;
-    QFile file(ToQtPath(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return fileError("open", path, file);
+    QFile file;
+    if (!openRegular(path, file))
+        return false;
     const QByteArray block = file.read(kCodeBlockBytes);
     if (file.error() != QFileDevice::NoError)
         return fileError("read", path, file);
@@ -195,13 +246,13 @@ bool Compiler::writeCodeBlock()
 
 bool Compiler::pad()
 {
-    const qint64 length = bin_.size();
+    const qint64 length = bin_->size();
     qint64 left = qint64(PaddedLength(uint64_t(length))) - length;
     if (left == 0)
         return true;
     const std::vector<char> ff(size_t(std::min(left, kPaddingChunk)), char(0xFF));
-    if (!bin_.seek(length))
-        return fileError("write", binPath_, bin_);
+    if (!bin_->seek(length))
+        return fileError("write", binPath_, *bin_);
     while (left > 0) {
         const qint64 n = std::min(left, qint64(ff.size()));
         if (!append(ff.data(), n))
@@ -218,9 +269,9 @@ bool Compiler::copyExternalWindow()
         result_.messages.push_back(Plain("Pls load a external bin file!"));
         return false;
     }
-    QFile external(ToQtPath(path));
-    if (!external.open(QIODevice::ReadOnly))
-        return fileError("open", path, external);
+    QFile external;
+    if (!openRegular(path, external))
+        return false;
     if (external.size() < qint64(kMinExternalBinBytes)) {
         result_.messages.push_back(Plain("External bin too small!"));
         return false;
@@ -243,12 +294,16 @@ CompileResult Compiler::run()
                                     Caption::Product, MessageIcon::Error});
         return result_;
     }
+    std::vector<std::string> paths;
+    if (!soundFiles(paths))
+        return result_;
     binPath_ = BinPathFor(in_.projectFilePath);
-    bin_.setFileName(ToQtPath(binPath_));
-    if (!bin_.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        fileError("create", binPath_, bin_);
+    output_.emplace(binPath_);
+    if (std::optional<std::string> reason = output_->open()) {
+        fileError("create", binPath_, *reason);
         return result_;
     }
+    bin_ = &output_->file();
 
     std::vector<uint8_t> head(kSoundData, 0x00);
     const std::vector<int> cut = WriteHead(head, in_.options, in_.key, in_.equation, in_.equations, in_.library,
@@ -258,29 +313,22 @@ CompileResult Compiler::run()
 
     std::vector<uint32_t> slotSizes(kSoundSlots, kSilenceSlotBytes);
     std::vector<int32_t> rates(kSoundSlots, 0);
-    if (!bin_.seek(kSoundData)) {
-        fileError("write", binPath_, bin_);
+    if (!bin_->seek(kSoundData)) {
+        fileError("write", binPath_, *bin_);
         return result_;
     }
-    std::vector<const CSound*> sounds;
-    for (const CSound& sound : in_.library) {
-        if (sounds.size() == size_t(kSoundSlots))
-            break;  // the library never holds more; a damaged project might
-        sounds.push_back(&sound);
-    }
-    conversionsTotal_ = int(sounds.size()) + 1;
+    const size_t soundCount = paths.size();
+    conversionsTotal_ = int(soundCount) + 1;
     {
-        std::vector<std::string> paths;
-        for (const CSound* sound : sounds)
-            paths.push_back(sound->path);
-        ConversionQueue conversions(in_.programFolder, std::move(paths));
-        for (size_t k = 0; k < sounds.size(); ++k) {
-            if (!copyLibrarySound(sounds[k]->path, conversions.next(), slotSizes[k]))
+        ConversionQueue conversions(in_.programFolder, paths);
+        auto sound = in_.library.begin();
+        for (size_t k = 0; k < soundCount; ++k, ++sound) {
+            if (!copyLibrarySound(paths[k], conversions.next(), slotSizes[k]))
                 return result_;
-            rates[k] = sounds[k]->sampleRate;
+            rates[k] = sound->sampleRate;
         }
     }
-    const int slot = int(sounds.size());
+    const int slot = int(soundCount);
     if (!appendSilenceSlots(kSoundSlots - slot))
         return result_;
 
@@ -289,12 +337,11 @@ CompileResult Compiler::run()
         return result_;
     if (in_.options.externalMode != 0 && !copyExternalWindow())
         return result_;
-    const qint64 length = bin_.size();
-    if (!bin_.flush()) {
-        fileError("write", binPath_, bin_);
+    const qint64 length = bin_->size();
+    if (std::optional<std::string> reason = output_->commit()) {
+        fileError("write", binPath_, *reason);
         return result_;
     }
-    bin_.close();
 
     result_.messages.push_back(Plain("BIN File Saved!\nSize: " + std::to_string(length) + " bytes"));
     result_.saved = true;

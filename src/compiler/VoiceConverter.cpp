@@ -2,7 +2,22 @@
 
 #include <QFile>
 
+#include "PcmSound.h"
 #include "support/Paths.h"
+
+namespace {
+
+// Why the converter refused `wavPath`: the codec's own reading of the file
+// tells what is wrong with it; a file it reads was refused on writing.
+std::string ConversionFailure(const std::string& wavPath)
+{
+    std::string reason;
+    if (voice::ReadWavFile(wavPath, &reason))
+        reason = "the voice data could not be written";
+    return "Cannot convert " + wavPath + ": " + reason;
+}
+
+}  // namespace
 
 LoadedConverter::LoadedConverter(const std::string& programFolder)
     : library_(ToQtPath(programFolder + kConverterName))
@@ -29,7 +44,7 @@ ConverterOutcome LoadedConverter::convert(const std::string& wavPath, const std:
     // done; the missing voice-data file then tells.
     if (function_ && function_(wavPath.c_str(), outputPath.c_str(), outputPath.c_str()) == 0) {
         messages.push_back({"Fail!", Caption::ApplicationName, MessageIcon::None});
-        messages.push_back({wavPath, Caption::ApplicationName, MessageIcon::None});
+        messages.push_back({ConversionFailure(wavPath), Caption::ApplicationName, MessageIcon::Error});
         return ConverterOutcome::Failed;
     }
     return ConverterOutcome::Converted;

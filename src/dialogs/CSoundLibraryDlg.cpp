@@ -8,23 +8,27 @@
 
 #include <algorithm>
 
-#include "dialogs/OkCancelButtons.h"
+#include "app/TextCatalogue.h"
 #include "app/ViewRows.h"
+#include "dialogs/ColumnWidths.h"
+#include "dialogs/OkCancelButtons.h"
 
 CSoundLibraryDlg::CSoundLibraryDlg(QWidget* parent) : QDialog(parent), list_(new QTableWidget)
 {
     setWindowTitle(QStringLiteral("Sound Library"));
     // The library view's columns, at the picker's own widths.
-    const std::vector<ViewColumn>& columns = LibraryViewColumns();
+    std::vector<ViewColumn> columns = LibraryViewColumns();
     list_->setColumnCount(static_cast<int>(columns.size()));
-    int width = 0;
     for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-        auto* header = new QTableWidgetItem(QString::fromLatin1(columns[column].title));
+        auto* header = new QTableWidgetItem(DisplayText(QString::fromLatin1(columns[column].title)));
         header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         list_->setHorizontalHeaderItem(column, header);
-        list_->setColumnWidth(column, column == 0 ? 30 : 120);
-        width += list_->columnWidth(column);
+        columns[column].width = column == 0 ? 30 : 120;
     }
+    FitColumns(*list_, columns);
+    int width = 0;
+    for (int column = 0; column < list_->columnCount(); ++column)
+        width += list_->columnWidth(column);
     list_->verticalHeader()->hide();
     // Compact rows, about a dozen in view, as in the main window's library.
     const int rowHeight = fontMetrics().height() + 6;
@@ -52,8 +56,11 @@ void CSoundLibraryDlg::setLibrary(const CSoundList& library)
     int row = 0;
     for (const CSound& sound : library) {
         const auto texts = LibraryRowTexts(row, sound);
-        for (int column = 0; column < static_cast<int>(texts.size()); ++column)
-            list_->setItem(row, column, new QTableWidgetItem(QFile::decodeName(QByteArray::fromStdString(texts[column]))));
+        for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
+            // The name is the file's; the other texts are the program's own.
+            const QString text = QFile::decodeName(QByteArray::fromStdString(texts[column]));
+            list_->setItem(row, column, new QTableWidgetItem(column == 1 ? text : DisplayText(text)));
+        }
         ++row;
     }
 }

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -21,14 +22,29 @@
 #include "gui/CListCtrl_Backgroundmusic.h"
 #include "gui/CListCtrl_Playlist.h"
 #include "gui/CListCtrl_Snd_Lib.h"
+#include "gui/EditionTranslation.h"
 #include "gui/ToolbarImages.h"
 #include "support/UserMessage.h"
 
 namespace {
+
+// Pixels a label needs for `text` in either edition.
+int TextWidth(const QLabel& label, const char* text)
+{
+    const QString plain = QString::fromLatin1(text);
+    const QFontMetrics metrics = label.fontMetrics();
+    return std::max(metrics.horizontalAdvance(plain), metrics.horizontalAdvance(DisplayText(plain))) +
+           2 * label.margin() + metrics.averageCharWidth();
+}
+
 constexpr int kTimerPeriodMs = 30;
+constexpr QSize kMinimumSize(800, 500);
+// Room left on the screen for the window's title bar and borders.
+constexpr QSize kWindowFrame(16, 40);
 constexpr int kToolbarImageSize = 36;
-// The status bar's right pane keeps this much of the width at start.
+// The status bar's flash pane is at least this wide.
 constexpr int kFlashPaneWidth = 200;
+
 }  // namespace
 
 CKR_AppDlg::CKR_AppDlg(std::string programFolder, Edition edition, QWidget* parent)
@@ -39,7 +55,7 @@ CKR_AppDlg::CKR_AppDlg(std::string programFolder, Edition edition, QWidget* pare
 {
     setWindowTitle(QString::fromLatin1(kProductCaption));
     setWindowIcon(ApplicationIcon());
-    setMinimumSize(800, 500);
+    setMinimumSize(kMinimumSize);
 
     createControls();
     createMenusAndToolbar();
@@ -47,13 +63,19 @@ CKR_AppDlg::CKR_AppDlg(std::string programFolder, Edition edition, QWidget* pare
 
     client_->resize(layout_.initialClientSize());
     resize(layout_.initialClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    // A small screen gets a window that fits it, down to the smallest size.
+    if (const QScreen* shown = screen())
+        resize(size().boundedTo(shown->availableGeometry().size() - kWindowFrame).expandedTo(minimumSize()));
     placeControls();
 
     ShowEditingEnabled(false);
 
     // Last, as the timer step may act on everything above.
     auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this] { session_->Tick(); });
+    connect(timer, &QTimer::timeout, this, [this] {
+        session_->Tick();
+        action(ID_OPERATION_STOP)->setEnabled(session_->previewStoppable());
+    });
     timer->start(kTimerPeriodMs);
 }
 
@@ -108,11 +130,17 @@ void CKR_AppDlg::createControls()
     toolBar_->setMovable(false);
 
     statusBar_ = new QStatusBar(client_);
-    soundLengthPane_ = new QLabel(QStringLiteral("Sound Length"));
-    flashUsedPane_ = new QLabel(QStringLiteral("Flash Used"));
-    soundLengthPane_->setMinimumWidth(layout_.initialClientSize().width() - kFlashPaneWidth);
-    statusBar_->addWidget(soundLengthPane_);
-    statusBar_->addWidget(flashUsedPane_, 1);
+    soundLengthPane_ = new QLabel;
+    flashUsedPane_ = new QLabel;
+    equationSizePane_ = new QLabel;
+    ShowFlashUsage({}, {});
+    // The left pane takes what the two on the right, wide enough for their
+    // longest texts, leave.
+    flashUsedPane_->setMinimumWidth(std::max(kFlashPaneWidth, TextWidth(*flashUsedPane_, "1000.00 % flash used")));
+    equationSizePane_->setMinimumWidth(TextWidth(*equationSizePane_, "Size 256/256"));
+    statusBar_->addWidget(soundLengthPane_, 1);
+    statusBar_->addWidget(flashUsedPane_);
+    statusBar_->addWidget(equationSizePane_);
 }
 
 void CKR_AppDlg::createMenusAndToolbar()
@@ -141,6 +169,7 @@ void CKR_AppDlg::createMenusAndToolbar()
     action(ID_VIEW_TOOLBAR)->setChecked(true);
     action(ID_VIEW_STATUSBAR)->setChecked(true);
     action(ID_VIEW_BACKGROUND_MUSIC)->setEnabled(false);
+    action(ID_OPERATION_STOP)->setEnabled(false);
 
     for (int id : kToolbarCommands) {
         if (id == 0) {
@@ -181,14 +210,20 @@ void CKR_AppDlg::createCharacterKeys()
 
 bool CKR_AppDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == client_ && event->type() == QEvent::Resize)
+    // Shown, the texts are those of the running edition: the top row is
+    // measured again.
+    if (watched == client_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         placeControls();
     return QMainWindow::eventFilter(watched, event);
 }
 
 void CKR_AppDlg::placeControls()
 {
-    const ShellGeometry g = layout_.place(client_->size());
+    const auto width = [](QWidget* widget) { return widget->sizeHint().width(); };
+    const TopRowWidths needed{width(equationLabel_), width(equationList_), width(flashLabel_), width(flashList_)};
+    // A font too large for the top row at the smallest width raises it.
+    setMinimumWidth(std::max(kMinimumSize.width(), layout_.minimumClientWidth(needed)));
+    const ShellGeometry g = layout_.place(client_->size(), needed);
     const auto withOwnHeight = [](QRect rect, QWidget* widget) {
         rect.setHeight(widget->sizeHint().height());
         return rect;
@@ -209,6 +244,12 @@ void CKR_AppDlg::placeControls()
 }
 
 void CKR_AppDlg::runCommand(CommandId id)
+{
+    dispatch(id);
+    session_->SaveIfChanged();
+}
+
+void CKR_AppDlg::dispatch(CommandId id)
 {
     Session& s = *session_;
     if (const std::optional<int> mode = ModeOfCommand(id)) {
@@ -251,6 +292,8 @@ void CKR_AppDlg::runCommand(CommandId id)
         return s.KeySetup();
     case ID_OPERATION_EQUATION_SETUP:
         return s.EquationSetup();
+    case ID_OPERATION_STOP:
+        return s.StopPreview();
     case ID_TOOL_DOWNLOAD:
         return s.DownloadData();
     case ID_TOOL_PREPARE_SOUNDS:

@@ -43,6 +43,7 @@ public:
     void ShowMessage(const UserMessage& message) override;
     bool Confirm() override;
     bool ConfirmReplace(const std::string& path) override;
+    bool ConfirmLeaveUnsaved() override;
     std::optional<std::string> ChooseFile(const FileChoice& choice) override;
     std::optional<std::vector<std::string>> ChooseFiles(const std::string& filter) override;
     std::optional<int> ChooseLibrarySound(const CSoundList& library) override;
@@ -57,14 +58,16 @@ public:
     void RebuildView(View view) override;
     void ClearView(View view) override;
     void RemoveRow(View view, int row) override;
+    void ShowRow(View view, int row) override;
     void SetTitle(const std::string& title) override;
     void ShowEditingEnabled(bool on) override;
     void ShowCurrentEquation(int number) override;
     void EnableBackgroundMusicView(bool on) override;
     void SetModeCheck(int controlMode) override;
     void ShowFlashUsage(const std::string& total, const std::string& percent) override;
+    void ShowEquationSize(const std::string& size) override;
     void ShowProgress(int upper, int position) override;
-    void OpenDocument(const std::string& path) override;
+    void OpenDocument(const std::string& path, std::function<void()> failed) override;
     void RunOnWindowThread(std::function<void()> work) override;
 
 protected:
@@ -77,7 +80,10 @@ private:
     void createMenusAndToolbar();
     void createCharacterKeys();
     void placeControls();
+    // Runs a menu, toolbar or key command; the project is written after it
+    // when it changed, so the disk holds what the window shows.
     void runCommand(CommandId id);
+    void dispatch(CommandId id);
     void switchToEdition(Edition edition);
     SoundListView& listView(View view) const;
 
@@ -101,6 +107,7 @@ private:
     QStatusBar* statusBar_;
     QLabel* soundLengthPane_;
     QLabel* flashUsedPane_;
+    QLabel* equationSizePane_;
     std::map<CommandId, QAction*> actions_;
     // Set by the other-language edition's start: the window then closes
     // without the session's Exit, which has already saved.

@@ -10,9 +10,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "dialogs/CAddSilenceDlg.h"
@@ -97,8 +99,14 @@ bool CKR_AppDlg::Confirm()
 bool CKR_AppDlg::ConfirmReplace(const std::string& path)
 {
     const QString name = QFileInfo(ToQtPath(path)).fileName();
-    return QMessageBox::question(this, QString::fromLatin1(kProductCaption),
-                                 name + QStringLiteral(" already exists.\nDo you want to replace it?"),
+    return QMessageBox::question(this, CaptionText(Caption::Product),
+                                 DisplayText(name + QStringLiteral(" already exists.\nDo you want to replace it?")),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool CKR_AppDlg::ConfirmLeaveUnsaved()
+{
+    return QMessageBox::question(this, CaptionText(Caption::Product), Text(kLeaveUnsavedQuestion),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -228,6 +236,12 @@ void CKR_AppDlg::RemoveRow(View view, int row)
     listView(view).removeRow(row);
 }
 
+void CKR_AppDlg::ShowRow(View view, int row)
+{
+    SoundListView& list = listView(view);
+    list.scrollTo(list.model()->index(row, 0));
+}
+
 void CKR_AppDlg::SetTitle(const std::string& title) { setWindowTitle(Text(title)); }
 
 void CKR_AppDlg::ShowEditingEnabled(bool on)
@@ -276,8 +290,14 @@ void CKR_AppDlg::SetModeCheck(int controlMode)
 
 void CKR_AppDlg::ShowFlashUsage(const std::string& total, const std::string& percent)
 {
-    soundLengthPane_->setText(Text(total));
-    flashUsedPane_->setText(Text(percent));
+    // Without a project the panes say what they will show.
+    soundLengthPane_->setText(total.empty() ? DisplayText(QStringLiteral("Sound Length")) : Text(total));
+    flashUsedPane_->setText(percent.empty() ? DisplayText(QStringLiteral("Flash Used")) : Text(percent));
+}
+
+void CKR_AppDlg::ShowEquationSize(const std::string& size)
+{
+    equationSizePane_->setText(Text(size));
 }
 
 void CKR_AppDlg::ShowProgress(int upper, int position)
@@ -291,9 +311,34 @@ void CKR_AppDlg::ShowProgress(int upper, int position)
     progress_->repaint();
 }
 
-void CKR_AppDlg::OpenDocument(const std::string& path)
+void CKR_AppDlg::OpenDocument(const std::string& path, std::function<void()> failed)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQtPath(path)));
+    const QString file = ToQtPath(path);
+    if (!QFileInfo(file).isFile()) {
+        failed();
+        return;
+    }
+    // The desktop's opener ends with an error when no viewer takes the
+    // file, which QDesktopServices, starting it detached, never hears of.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+            failed();
+        return;
+    }
+    auto* process = new QProcess(this);
+    connect(process, &QProcess::finished, this, [process, failed](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0)
+            failed();
+        process->deleteLater();
+    });
+    connect(process, &QProcess::errorOccurred, this, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        failed();
+        process->deleteLater();
+    });
+    process->start(opener, {file});
 }
 
 void CKR_AppDlg::RunOnWindowThread(std::function<void()> work)

@@ -29,6 +29,9 @@ enum CommandId : int {
     ID_OPERATION_OPTIONS = 32781,
     ID_OPERATION_KEY_SETUP = 32802,
     ID_OPERATION_EQUATION_SETUP = 32803,
+    // Not among the original commands: the Escape key of the list views,
+    // made findable in the menu and the toolbar.
+    ID_OPERATION_STOP = 32838,
     ID_TOOL_DOWNLOAD = 32782,
     // Not among the original commands: voice prompts and the firmware header.
     ID_TOOL_PREPARE_SOUNDS = 32850,
@@ -59,7 +62,7 @@ struct Command {
 };
 
 // In menu order.
-inline constexpr std::array<Command, 29> kCommands = {{
+inline constexpr std::array<Command, 30> kCommands = {{
     {ID_FILE_NEW, Menu::File, "&New Project\tF2", false, false, false},
     {ID_FILE_OPEN, Menu::File, "&Open Project\tF3", false, false, false},
     {ID_FILE_SAVE, Menu::File, "&Save", false, false, false},
@@ -81,6 +84,7 @@ inline constexpr std::array<Command, 29> kCommands = {{
     {ID_OPERATION_OPTIONS, Menu::Operation, "&Options", true, false, false},
     {ID_OPERATION_KEY_SETUP, Menu::Operation, "&Key Setup", true, false, false},
     {ID_OPERATION_EQUATION_SETUP, Menu::Operation, "&Equation Setup", true, false, false},
+    {ID_OPERATION_STOP, Menu::Operation, "&Stop\tEsc", false, false, true},
     {ID_TOOL_DOWNLOAD, Menu::Tool, "&Download Data\tF5", false, false, false},
     {ID_TOOL_PREPARE_SOUNDS, Menu::Tool, "Prepare Sounds...", false, false, true},
     {ID_TOOL_SPOKEN_PROMPTS, Menu::Tool, "Spoken Prompts...", false, false, false},
@@ -95,6 +99,7 @@ inline constexpr std::array<Command, 29> kCommands = {{
 std::optional<int> ModeOfCommand(CommandId id);
 
 // The toolbar's buttons in order; 0 stands for a separator.
-inline constexpr std::array<int, 9> kToolbarCommands = {
-    ID_FILE_NEW, ID_FILE_OPEN, 0, ID_OPERATION_COMPILE, ID_OPERATION_OPTIONS, 0, ID_TOOL_DOWNLOAD, 0, ID_HELP_CONTENT,
+inline constexpr std::array<int, 11> kToolbarCommands = {
+    ID_FILE_NEW, ID_FILE_OPEN,     0, ID_OPERATION_COMPILE, ID_OPERATION_OPTIONS, 0, ID_OPERATION_STOP, 0,
+    ID_TOOL_DOWNLOAD, 0, ID_HELP_CONTENT,
 };

@@ -5,44 +5,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QRegularExpression>
-#include <QStringList>
-#include <QTranslator>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QWidget>
 
 namespace {
-
-// Every text of the program is in one translation context.
-constexpr const char* kContext = "KR615B";
-
-QString TranslateLine(const QString& line)
-{
-    const QString whole = QCoreApplication::translate(kContext, line.toUtf8().constData());
-    if (whole != line)
-        return whole;
-
-    static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
-    QStringList numbers;
-    QString pattern;
-    qsizetype last = 0;
-    for (const QRegularExpressionMatch& m : number.globalMatch(line)) {
-        numbers << m.captured();
-        pattern += line.mid(last, m.capturedStart() - last) + QLatin1Char('%') + QString::number(numbers.size());
-        last = m.capturedEnd();
-    }
-    if (numbers.isEmpty())
-        return line;
-    pattern += line.mid(last);
-    QString translated = QCoreApplication::translate(kContext, pattern.toUtf8().constData());
-    if (translated == pattern)
-        return line;
-    for (const QString& n : numbers)
-        translated = translated.arg(n);
-    return translated;
-}
 
 void TranslateActions(QWidget* widget)
 {
@@ -82,31 +53,44 @@ void TranslateWidget(QWidget* widget)
 
 }  // namespace
 
-QString DisplayText(const QString& text)
+QString CatalogueTranslator::translate(const char*, const char* sourceText, const char*, int) const
 {
-    if (text.isEmpty())
-        return text;
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        line = TranslateLine(line);
-    return lines.join(QLatin1Char('\n'));
+    // An empty answer lets the next translator (Qt's own) try.
+    return sourceText ? catalogue_.translateLine(QString::fromUtf8(sourceText)).value_or(QString()) : QString();
 }
 
-EditionTranslation::EditionTranslation(QApplication& app) : app_(app)
+std::optional<TextCatalogue> BuiltInCatalogue()
 {
-    loaded_ = translator_.load(QStringLiteral(":/translations/kr_app_zh_CN.qm"));
-    if (!loaded_)
+    QFile file(QStringLiteral(":/translations/kr_app_zh_CN.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return TextCatalogue::Read(file);
+}
+
+EditionTranslation::EditionTranslation(QApplication& app) : app_(app), catalogue_(BuiltInCatalogue())
+{
+    if (!catalogue_)
         return;
-    QCoreApplication::installTranslator(&translator_);
+    InstallTextCatalogue(&*catalogue_);
+    qtTextsLoaded_ = qtTexts_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (qtTextsLoaded_)
+        QCoreApplication::installTranslator(&qtTexts_);
+    // Installed last, asked first.
+    ownTexts_.emplace(*catalogue_);
+    QCoreApplication::installTranslator(&*ownTexts_);
     app_.installEventFilter(this);
 }
 
 EditionTranslation::~EditionTranslation()
 {
-    if (!loaded_)
+    if (!catalogue_)
         return;
     app_.removeEventFilter(this);
-    QCoreApplication::removeTranslator(&translator_);
+    QCoreApplication::removeTranslator(&*ownTexts_);
+    if (qtTextsLoaded_)
+        QCoreApplication::removeTranslator(&qtTexts_);
+    InstallTextCatalogue(nullptr);
 }
 
 bool EditionTranslation::eventFilter(QObject* watched, QEvent* event)

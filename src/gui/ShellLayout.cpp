@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The window's size and its controls' places in dialog units.
@@ -64,10 +67,43 @@ ShellLayout::ShellLayout(QSize base)
     };
 }
 
-ShellGeometry ShellLayout::place(QSize client) const
+namespace {
+
+// Lays the top row out from its first control on, each control as wide as
+// it needs and at least as wide as at the start, the gaps kept.
+void PlaceTopRow(ShellGeometry& g, const TopRowWidths& needed, int rightEnd, int leftmost)
+{
+    QRect* row[] = {&g.equationLabel, &g.equationList, &g.nextButton, &g.flashLabel, &g.flashList};
+    const int widths[] = {needed.equationLabel, needed.equationList, 0, needed.flashLabel, needed.flashList};
+    int gaps[std::size(row)] = {};
+    for (size_t i = 1; i < std::size(row); ++i)
+        gaps[i] = row[i]->left() - row[i - 1]->right() - 1;
+    for (size_t i = 0; i < std::size(row); ++i) {
+        if (i > 0)
+            row[i]->moveLeft(row[i - 1]->right() + 1 + gaps[i]);
+        row[i]->setWidth(std::max(row[i]->width(), widths[i]));
+    }
+    const int shift = std::min(std::max(0, g.flashList.right() + 1 - rightEnd), g.equationLabel.left() - leftmost);
+    for (QRect* rect : row)
+        rect->translate(-shift, 0);
+    g.previousButton.moveLeft(g.nextButton.left());
+}
+
+}  // namespace
+
+int ShellLayout::minimumClientWidth(const TopRowWidths& needed) const
+{
+    // Placed with room to spare, the row keeps its full width.
+    const ShellGeometry g = place(QSize(1 << 20, initialClient_.height()), needed);
+    const int rowWidth = g.flashList.right() + 1 - g.equationLabel.left();
+    return initial_.library.left() + rowWidth + RightGap(initial_.flashList, initialClient_);
+}
+
+ShellGeometry ShellLayout::place(QSize client, const TopRowWidths& needed) const
 {
     const QSize start = initialClient_;
     ShellGeometry g = initial_;
+    PlaceTopRow(g, needed, client.width() - RightGap(initial_.flashList, start), initial_.library.left());
 
     // The views' right and bottom edges follow the client's, the library
     // view keeping its width.

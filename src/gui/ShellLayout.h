@@ -23,6 +23,14 @@ struct ShellGeometry {
     QRect statusBar;
 };
 
+// The widths the top row's controls need for their texts at the font in use.
+struct TopRowWidths {
+    int equationLabel = 0;
+    int equationList = 0;
+    int flashLabel = 0;
+    int flashList = 0;
+};
+
 // The dialog base units of a font: its average character width and its
 // height, the pixels that 4 horizontal and 8 vertical dialog units make.
 QSize DialogBaseUnits(const QFont& font);
@@ -33,8 +41,12 @@ public:
 
     // The client area the window starts with.
     QSize initialClientSize() const { return initialClient_; }
-    // The controls' places in a client area of `client`.
-    ShellGeometry place(QSize client) const;
+    // The controls' places in a client area of `client`. The top row's
+    // controls are widened to what they need and the row moves left, as far
+    // as the library view's left edge, to end inside the client area.
+    ShellGeometry place(QSize client, const TopRowWidths& needed = {}) const;
+    // The narrowest client area that shows the whole top row.
+    int minimumClientWidth(const TopRowWidths& needed) const;
 
     static constexpr int kStatusBarHeight = 20;
 

@@ -11,6 +11,7 @@
 
 #include "app/Session.h"
 #include "app/ViewRows.h"
+#include "dialogs/ColumnWidths.h"
 #include "gui/RowDrag.h"
 
 SoundListView::SoundListView(Session& session, View view, SoundListModel::Format format, QWidget* parent)
@@ -29,9 +30,7 @@ SoundListView::SoundListView(Session& session, View view, SoundListModel::Format
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
-    const std::vector<ViewColumn>& columns = model_->columns();
-    for (int column = 0; column < static_cast<int>(columns.size()); ++column)
-        setColumnWidth(column, columns[column].width);
+    FitColumns(*this, model_->columns());
 
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (const auto request = requestForDoubleClick(index.row()))
@@ -134,17 +133,23 @@ void SoundListView::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
     // The view acts on the release; the press must not reach the window,
     // where Escape could close it.
-    if (requestForKey(event->key()))
+    if (requestForKey(event->key())) {
+        pressedKey_ = event->key();
         event->accept();
+    }
 }
 
 void SoundListView::keyReleaseEvent(QKeyEvent* event)
 {
-    const auto request = event->isAutoRepeat() ? std::nullopt : requestForKey(event->key());
+    // Only the release of a key pressed here: Escape that closed a menu, or
+    // a key whose press a shortcut took, is not the view's.
+    const bool pressedHere = event->key() == pressedKey_;
+    const auto request = event->isAutoRepeat() || !pressedHere ? std::nullopt : requestForKey(event->key());
     if (!request) {
         QTableView::keyReleaseEvent(event);
         return;
     }
+    pressedKey_ = 0;
     event->accept();
     run(*request);
 }

@@ -63,4 +63,6 @@ private:
     Session& session_;
     const View view_;
     SoundListModel* model_;
+    // The last key pressed in the view that it answers on release.
+    int pressedKey_ = 0;
 };

@@ -148,6 +148,12 @@ QIcon ToolbarIcon(int commandId)
             Chip(p, {9, 20, 18, 13});
             Arrow(p, {18, 18}, QColor(30, 150, 50));
         });
+    case ID_OPERATION_STOP:
+        return Draw([](QPainter& p) {
+            p.setPen(QPen(QColor(140, 20, 20), 1.5));
+            p.setBrush(QColor(205, 45, 45));
+            p.drawRoundedRect(QRectF(8, 8, 20, 20), 3, 3);
+        });
     case ID_HELP_CONTENT:
         return Draw(QuestionMark);
     default:

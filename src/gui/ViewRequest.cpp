@@ -2,7 +2,7 @@
 
 #include "app/Session.h"
 
-void RunViewRequest(Session& session, const ViewRequest& request)
+static void Dispatch(Session& session, const ViewRequest& request)
 {
     switch (request.command) {
     case ViewCommand::LoadLibrarySounds:
@@ -42,4 +42,10 @@ void RunViewRequest(Session& session, const ViewRequest& request)
     case ViewCommand::PlayBackgroundMusic:
         return session.PlayBackgroundMusic();
     }
+}
+
+void RunViewRequest(Session& session, const ViewRequest& request)
+{
+    Dispatch(session, request);
+    session.SaveIfChanged();
 }

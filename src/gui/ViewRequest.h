@@ -35,5 +35,6 @@ struct ViewRequest {
     friend bool operator==(const ViewRequest&, const ViewRequest&) = default;
 };
 
-// Runs the request's command on the session.
+// Runs the request's command on the session, then writes the project when
+// the command changed it.
 void RunViewRequest(Session& session, const ViewRequest& request);

@@ -6,6 +6,9 @@ class CSoundList;
 // 3 units for each sound entry, 2 for every other entry.
 int EquationSize(const CSoundList& equation);
 
+// No insertion takes an equation past this size: its slot's bytes.
+inline constexpr int kEquationSizeLimit = 256;
+
 // The ways an entry reaches an equation; each has its own limit.
 enum class Insertion {
     PickedSound,         // a sound chosen in the sound picker

@@ -5,11 +5,19 @@
 
 #include "model/Archive.h"
 #include "support/Paths.h"
+#include "support/RegularFile.h"
 #include "support/SafeWrite.h"
 
 std::string SoundFolderFor(const std::string& projectFilePath)
 {
     return projectFilePath + ".sound";
+}
+
+std::optional<std::string> SoundFileOf(const std::string& soundFolder, const CSound& entry)
+{
+    if (!IsPlainFileName(entry.name))
+        return std::nullopt;
+    return JoinPath(soundFolder, entry.name);
 }
 
 FileError WriteProjectFile(const std::string& path, const ProjectContent& content)
@@ -20,12 +28,9 @@ FileError WriteProjectFile(const std::string& path, const ProjectContent& conten
 
 FileError ReadProjectFile(const std::string& path, ProjectContent& out)
 {
-    QFile file(ToQtPath(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return "Cannot open " + path + ": " + file.errorString().toStdString();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return "Cannot read " + path + ": " + file.errorString().toStdString();
+    QByteArray bytes;
+    if (FileError error = ReadRegularFile(path, bytes, kMaxProjectFileBytes))
+        return error;
 
     try {
         out = ReadProjectBytes(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));

@@ -19,11 +19,24 @@ struct Project {
 // The sound folder that belongs to a project file.
 std::string SoundFolderFor(const std::string& projectFilePath);
 
+// The file of a project entry (library, equations, background music): the
+// sound folder joined with the entry's name. Nothing when the name, read from
+// a project file and so anything, is not a plain file name: no file is then
+// ever opened, converted, played, copied or deleted for the entry.
+std::optional<std::string> SoundFileOf(const std::string& soundFolder, const CSound& entry);
+
 // Writes the content through a temporary file in the same folder that is
 // renamed over the target, so a failed write leaves the old file intact.
 FileError WriteProjectFile(const std::string& path, const ProjectContent& content);
 
-// Reads a project file's content exactly as stored. On failure `out` is
+// The largest project file that is read. The largest real project (510
+// library sounds, 220 full equations, every path as long as the system
+// allows) stays below 130 MiB; anything larger is not a project, and reading
+// it would only tie up memory.
+inline constexpr uint64_t kMaxProjectFileBytes = 256ull << 20;
+
+// Reads a project file's content exactly as stored. Only a regular file of at
+// most kMaxProjectFileBytes is read. On failure `out` is
 // untouched.
 FileError ReadProjectFile(const std::string& path, ProjectContent& out);
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <new>
 #include <vector>
+
+#include <unistd.h>
 
 #include "support/Paths.h"
 
@@ -29,7 +30,8 @@ std::string WithoutTrailingSeparators(std::string path)
 
 bool CanOpenForReading(const std::string& path)
 {
-    return std::ifstream(path, std::ios::binary).is_open();
+    // Asked without opening: opening a FIFO of that name would wait forever.
+    return ::access(path.c_str(), R_OK) == 0;
 }
 
 // The leading decimal number of `text`, as C's atoi reads it; 0 when there is

@@ -1,6 +1,9 @@
 #include "support/Paths.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -38,7 +41,25 @@ bool IsPlainFileName(std::string_view name)
 {
     if (name.empty() || name == "." || name == "..")
         return false;
-    return name.find_first_of("/\\") == std::string_view::npos && name.find('\0') == std::string_view::npos;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
+    });
+}
+
+std::string QuotedName(std::string_view name)
+{
+    std::string out = "\"";
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 std::string ProgramFolder()
@@ -48,7 +69,11 @@ std::string ProgramFolder()
 
 bool IsSameFile(const std::string& a, const std::string& b)
 {
-    // Compares canonical paths when the files exist, cleaned absolute ones
-    // otherwise.
-    return QFileInfo(ToQtPath(a)) == QFileInfo(ToQtPath(b));
+    // Canonical paths when both exist, cleaned absolute ones otherwise (two
+    // files that do not exist are the same only by name).
+    const QFileInfo first(ToQtPath(a));
+    const QFileInfo second(ToQtPath(b));
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }

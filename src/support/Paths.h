@@ -23,8 +23,14 @@ QString ToQtPath(const std::string& path);
 std::string FromQtPath(const QString& path);
 
 // Whether `name` is a plain file name that stays inside the folder it is
-// joined to: not empty, not "." or "..", no separator of any platform.
+// joined to: not empty, not "." or "..", no separator of any platform, no
+// NUL (which would end the name early for the system) or other control
+// character.
 bool IsPlainFileName(std::string_view name);
+
+// `name` in double quotes, control characters written as \xNN, for messages
+// about names that may not be plain.
+std::string QuotedName(std::string_view name);
 
 // The folder of the running program, with a trailing separator: where the
 // converter and the support files are looked up. Needs the application

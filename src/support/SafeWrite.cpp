@@ -20,8 +20,10 @@ std::optional<std::string> WriteFileSafely(const std::string& path, const void* 
     while (left > 0) {
         const qint64 n = file.write(p, static_cast<qint64>(left));
         if (n <= 0) {
+            // The reason first: cancelling replaces it with its own text.
+            std::optional<std::string> reason = failure();
             file.cancelWriting();
-            return failure();
+            return reason;
         }
         p += n;
         left -= static_cast<size_t>(n);

@@ -8,16 +8,26 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/WindowPort.h"
+
+// Every text any fake port was given to show in this run of the tests, for
+// the check that the other edition translates them all.
+inline std::set<std::string>& ShownTexts()
+{
+    static std::set<std::string> texts;
+    return texts;
+}
 
 class FakeWindowPort : public WindowPort {
 public:
     // Scripted answers, taken from the front.
     std::deque<bool> confirms;
     std::deque<bool> replaceAnswers;
+    std::deque<bool> leaveUnsavedAnswers;
     std::deque<std::optional<std::string>> files;
     std::deque<std::optional<std::vector<std::string>>> fileLists;
     std::deque<std::optional<int>> librarySounds;
@@ -36,11 +46,16 @@ public:
     std::vector<int> samplingRateOffers;       // highest rate of each Choose Sampling Rate
     std::vector<int> silenceDialogSizes;       // equation size given to each Add Silence
     std::vector<std::string> replaceQuestions; // paths asked about
+    int leaveUnsavedQuestions = 0;
     std::vector<View> rebuilds;
     std::vector<View> clears;
     std::vector<std::pair<View, int>> removedRows;
+    std::vector<std::pair<View, int>> shownRows;  // scrolled into sight
     std::vector<std::string> titles;
     std::optional<bool> editingEnabled;
+    // The status bar's last texts.
+    std::string flashTotal;
+    std::string equationSize;
     std::optional<int> shownEquation;
     std::optional<bool> backgroundMusicViewEnabled;
     std::optional<int> modeCheck;
@@ -69,8 +84,17 @@ public:
         titles.clear();
     }
 
-    void ShowMessage(const UserMessage& message) override { messages.push_back(message); }
+    void ShowMessage(const UserMessage& message) override
+    {
+        messages.push_back(message);
+        ShownTexts().insert(message.text);
+    }
     bool Confirm() override { return take(confirms).value_or(false); }
+    bool ConfirmLeaveUnsaved() override
+    {
+        ++leaveUnsavedQuestions;
+        return take(leaveUnsavedAnswers).value_or(false);
+    }
     bool ConfirmReplace(const std::string& path) override
     {
         replaceQuestions.push_back(path);
@@ -126,15 +150,30 @@ public:
         selectedRows.erase(view);
     }
     void RemoveRow(View view, int row) override { removedRows.emplace_back(view, row); }
+    void ShowRow(View view, int row) override { shownRows.emplace_back(view, row); }
 
-    void SetTitle(const std::string& title) override { titles.push_back(title); }
+    void SetTitle(const std::string& title) override
+    {
+        titles.push_back(title);
+        ShownTexts().insert(title);
+    }
     void ShowEditingEnabled(bool on) override { editingEnabled = on; }
     void ShowCurrentEquation(int number) override { shownEquation = number; }
     void EnableBackgroundMusicView(bool on) override { backgroundMusicViewEnabled = on; }
     void SetModeCheck(int controlMode) override { modeCheck = controlMode; }
-    void ShowFlashUsage(const std::string&, const std::string&) override {}
+    void ShowFlashUsage(const std::string& total, const std::string& percent) override
+    {
+        flashTotal = total;
+        ShownTexts().insert({total, percent});
+    }
+    void ShowEquationSize(const std::string& size) override
+    {
+        equationSize = size;
+        ShownTexts().insert(size);
+    }
     void ShowProgress(int upper, int position) override { progress.emplace_back(upper, position); }
-    void OpenDocument(const std::string&) override {}
+    // No viewer here: every document fails to open.
+    void OpenDocument(const std::string&, std::function<void()> failed) override { failed(); }
     void RunOnWindowThread(std::function<void()>) override {}
 
 private:

@@ -44,10 +44,13 @@ TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
 {
     const std::string wrongRate =
         "Incompatible sampling rate, pls change it in main menu before loading into the project!";
+    const std::string old = "Sound file loaded already!";
+    const std::string notPcm = "m.wav is not a PCM WAV file. Convert it with \"Convert MP3/WMA to WAV\" first.";
     for (const auto& [third, rate, message] : std::vector<std::tuple<std::string, int, std::string>>{
-             {"old.wav", 8000, "Sound file loaded already!"},
+             {"old.wav", 8000, old},
              {"x.WAV", 8000, wrongRate},
              {"x.wav", 44100, wrongRate},
+             {"m.wav", 8000, notPcm},  // MP3 data at an accepted rate
          }) {
         Reopen([&](ProjectContent& c) {
             c.library.removeAll();
@@ -56,10 +59,15 @@ TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
         QDir(ToQtPath(soundFile(""))).removeRecursively();
         QDir().mkpath(ToQtPath(soundFile("")));
         // Names differ by letter case only: both load.
-        port_.fileLists.push_back(Strings{Wav("lo.wav", 4000), Wav("OLD.wav", 22000), Wav(third, rate), Wav("z.wav")});
+        const std::string thirdPath = message == notPcm ? dir_.file(third) : Wav(third, rate);
+        if (message == notPcm) {
+            ASSERT_TRUE(MakeTestSound(dir_.file("m.mp3"), rate, 1, 0.5) &&
+                        QFile::rename(ToQtPath(dir_.file("m.mp3")), ToQtPath(thirdPath)));
+        }
+        port_.fileLists.push_back(Strings{Wav("lo.wav", 4000), Wav("OLD.wav", 22000), thirdPath, Wav("z.wav")});
         session_.LoadLibrarySounds();
         EXPECT_EQ(port_.messageTexts(), Strings{message}) << third;
-        EXPECT_EQ(port_.messages[0].caption, message == wrongRate ? Caption::ApplicationName : Caption::Product);
+        EXPECT_EQ(port_.messages[0].caption, message == old ? Caption::Product : Caption::ApplicationName);
         EXPECT_EQ(Names(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
         EXPECT_FALSE(Exists(soundFile("z.wav"))) << third;
     }

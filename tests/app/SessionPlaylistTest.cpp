@@ -47,6 +47,7 @@ TEST_F(SessionPlaylist, EachWayInChecksItsOwnLimitBeforeAnyDialog)
     EXPECT_TRUE(port_.rebuilds.empty());
     session_.AppendSound(2);
     EXPECT_EQ(size(), 256);
+    EXPECT_EQ(port_.equationSize, "Size 256/256");
 
     Fill(84, 1);  // 254
     session_.InsertUserSilence();
@@ -74,6 +75,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     session_.InsertSilence(100);
     session_.InsertSilence(20);
     EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "B", "~100", "C", "~20"}));
+    EXPECT_EQ(port_.shownRows.back(), (std::pair{View::Playlist, 4}));
     EXPECT_EQ(port_.rebuilds, (Views{View::Playlist, View::Library, View::Playlist, View::Library}));
 
     // Replace keeps the kind; cancelled, it still rebuilds both views.
@@ -92,6 +94,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     port_.confirms = {true};
     session_.EmptyEquation();
     EXPECT_TRUE(session_.currentEquationList().empty());
+    EXPECT_EQ(port_.equationSize, "Size 0/256");
     EXPECT_EQ(content().equations[0].count(), 5);
     EXPECT_EQ(port_.messageTexts(), Strings{"Empty playlist"});
 }

@@ -107,6 +107,8 @@ TEST_F(SessionProject, FailedNewOrOpenLeavesNoProjectAndWritesNothing)
         EXPECT_EQ(port_.titles.back(), "KR615B DadezEvur V1.0");
         EXPECT_EQ(port_.editingEnabled, false);
         EXPECT_TRUE(session_.project().projectFilePath.empty());
+        // No figures of the project left behind.
+        EXPECT_EQ(port_.flashTotal + port_.equationSize, "");
     }
     session_.Save();
     EXPECT_TRUE(session_.Exit());
@@ -142,10 +144,17 @@ TEST_F(SessionProject, OpenTakesTheFileWithPathsBesideIt)
 TEST_F(SessionProject, SaveAsWritesWhatSaveWritesAndChangesNothingElse)
 {
     const std::string file = session_.project().projectFilePath;
-    port_.files.push_back(dir_.file("copy.winproj"));
+    const std::string copy = dir_.file("copy.winproj");
+    WriteBytes(copy, {1});
+    // Another file is replaced only after the question, as in New.
+    port_.files = {copy, copy};
+    port_.replaceAnswers = {false, true};
+    session_.SaveAs();
+    EXPECT_EQ(ReadBytes(copy).size(), 1u);
     session_.SaveAs();
     session_.Save();
-    EXPECT_EQ(ReadBytes(dir_.file("copy.winproj")), ReadBytes(file));
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(file));
+    EXPECT_EQ(port_.replaceQuestions, (std::vector<std::string>{copy, copy}));
     EXPECT_EQ(session_.project().projectFilePath, file);
     EXPECT_TRUE(port_.titles.empty());
 }
@@ -190,6 +199,11 @@ TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
     EXPECT_TRUE(session_.projectOpen());
     EXPECT_EQ(port_.titles.size(), 1u);       // still the project's title
     EXPECT_EQ(port_.fileChoices.size(), 1u);  // no dialog after a failed save
+    // Each failed save asked whether to leave anyway; No kept the project.
+    EXPECT_EQ(port_.leaveUnsavedQuestions, 5);
+    port_.leaveUnsavedAnswers = {true};
+    session_.Close();
+    EXPECT_FALSE(session_.projectOpen());
 }
 
 TEST_F(SessionProject, LeavingTheProjectStopsAPlaylistPreview)

@@ -14,6 +14,13 @@ TEST(OutsidePrograms, DownloadToolIsGivenTheCompiledBinOrNothing)
     EXPECT_EQ(HelpFilePath("/opt/kr/"), "/opt/kr/help.html");
 }
 
+TEST_F(SessionTools, HelpThatCannotBeShownSaysWhereItIs)
+{
+    session_.HelpContent();
+    ASSERT_EQ(port_.messages.size(), 1u);
+    EXPECT_NE(port_.messages[0].text.find(HelpFilePath(ProgramDir())), std::string::npos);
+}
+
 TEST_F(SessionTools, OtherEditionSavesFirstAndStaysWhenItCannotStart)
 {
     Session here(port_, dir_.path() + "/");  // a program folder without it

@@ -50,13 +50,20 @@ TEST_F(PreviewPlaylist, SilencesAdvanceTheBarEvery120Ms)
 {
     TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayPlaylist(Silences({250, 350})));
+    EXPECT_TRUE(player_.CanStop());  // a silence sounds nothing, yet Stop ends it
     ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }, 5s));
     // Range 600 / 100; steps at 0, 120, 240 ms of the first silence and 0,
     // 120, 240 of the second, the last held at the upper value.
     EXPECT_EQ(host_.progress().front(), (std::pair{6, 0}));
     EXPECT_EQ(host_.lastProgress(), (std::pair{6, 6}));
-    // The worker holds the counter above 10 while it waits out silences.
+    // The worker holds the counter above 10 while it waits out silences;
+    // ending on one, the preview still gives editing back, once.
     EXPECT_EQ(player_.IdleCounter(), PreviewPlayer::kIdleTicks + 1);
+    player_.PlaybackTick();
+    player_.PlaybackTick();
+    EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true}));
+    EXPECT_EQ(player_.IdleCounter(), PreviewPlayer::kIdleTicks + 1);
+    EXPECT_FALSE(player_.CanStop());
 }
 
 TEST_F(PreviewPlaylist, AZeroRemainingLengthGivesAnEmptyRange)

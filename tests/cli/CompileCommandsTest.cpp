@@ -71,7 +71,7 @@ TEST(CliCompile, MovedProjectFindsItsSoundsAndGetsAdvice)
     QFile::remove(QString::fromStdString(project.soundFolderPath + "/long.wav"));
     EXPECT_EQ(RunProgram("kr615b", {"compile", project.projectFilePath}, &out, &err), 1);
     EXPECT_EQ(out.substr(0, 6), "Fail!\n");
-    EXPECT_NE(out.find("long.wav.rbf"), std::string::npos);
+    EXPECT_NE(out.find("long.wav: cannot open the file"), std::string::npos);
 }
 
 TEST(CliCodec, EncodeThenDecode)

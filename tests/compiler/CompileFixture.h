@@ -11,7 +11,7 @@
 
 #include "common/TestFiles.h"
 #include "compiler/Compile.h"
-#include "model/ProjectContent.h"
+#include "model/Project.h"
 #include "PcmSound.h"
 #include "VoiceFile.h"
 
@@ -42,7 +42,8 @@ struct CompileFixture {
         CSound s;
         s.kind = CSound::kSoundFile;
         s.name = name;
-        s.path = dir.file(name);
+        s.path = SoundFolderFor(projectFile) + "/" + name;
+        QDir().mkpath(QString::fromStdString(SoundFolderFor(projectFile)));
         s.sampleRate = int32_t(rate);
         s.lengthMs = int32_t(samples * 1000 / rate);
         WriteBytes(s.path, voice::WavBytes(pcm));

@@ -81,6 +81,9 @@ TEST(Wav, RefusesWhatItCannotRead)
     EXPECT_FALSE(Parse(Wav(1, 0, 8000, 16, {}), &error));
     EXPECT_FALSE(Parse(Wav(1, 1, 0, 16, {}), &error));
     EXPECT_FALSE(Parse(Wav(1, 1, 8000, 12, {}), &error));
+    EXPECT_FALSE(Parse(Wav(1, 1, 4000000000u, 16, {}), &error));
+    EXPECT_FALSE(Parse(Wav(1, 9, 8000, 16, {}), &error));
+    EXPECT_TRUE(Parse(Wav(1, 8, 384000, 16, {}), &error));
 
     std::vector<uint8_t> noData = Wav(1, 1, 8000, 16, {});
     noData.resize(noData.size() - 8);

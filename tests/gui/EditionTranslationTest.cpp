@@ -2,13 +2,31 @@
 // edition translates whole lines, lines with numbers in them, and the texts
 // of a dialog as it opens.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include "common/TestFiles.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CAddSilenceDlg.h"
+#include "dialogs/CConfirmDlg.h"
+#include "dialogs/CEquationSetupDlg.h"
+#include "dialogs/CKeySetupDlg.h"
 #include "dialogs/COptionsDlg.h"
+#include "dialogs/CSamplingDlg.h"
+#include "dialogs/CSoundLibraryDlg.h"
+#include "gui/CKR_AppDlg.h"
+#include "gui/CListCtrl_Backgroundmusic.h"
+#include "gui/CListCtrl_Playlist.h"
+#include "gui/CListCtrl_Snd_Lib.h"
 #include "gui/EditionTranslation.h"
 
 namespace {
@@ -18,6 +36,40 @@ QString Text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
+// Every text a window and its controls, menus and headers show.
+QStringList ShownTexts(QWidget& root)
+{
+    QStringList texts{root.windowTitle()};
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    widgets.prepend(&root);
+    for (QWidget* widget : widgets) {
+        texts << widget->toolTip();
+        // Actions' tooltips show only on their toolbar buttons, as the
+        // buttons' own.
+        for (QAction* action : widget->actions())
+            texts << action->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            texts << group->title();
+        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        else if (auto* header = qobject_cast<QHeaderView*>(widget); header && header->model())
+            for (int i = 0; i < header->model()->columnCount(); ++i)
+                texts << header->model()->headerData(i, Qt::Horizontal).toString();
+    }
+    return texts;
+}
+
+// The views' context menus, which exist only while open.
+template <class View> struct WithMenu : View {
+    using View::View;
+    using View::makeContextMenu;
+};
+
 TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAndNumbers)
 {
     const std::vector<std::pair<const char*, const char*>> texts = {
@@ -25,8 +77,13 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
         {"BIN File Saved!\nSize: 1234 bytes", "BIN 文件已保存！\n大小：1234 字节"},
         {"12.50 % flash used", "已用闪存 12.50 %"},
         {"Bin File don't fit in flash! Pls select 16M flash", "BIN 文件超出闪存容量！请选择 16M 闪存"},
-        // Texts it has no translation for, such as the system's file errors, stay as they are.
-        {"Cannot open /tmp/a1.winproj: No such file", "Cannot open /tmp/a1.winproj: No such file"},
+        // A frame with data: the path stays, the system's reason is translated.
+        {"Cannot open /tmp/a 1.winproj: No such file or directory", "无法打开 /tmp/a 1.winproj：没有那个文件或目录"},
+        {"Size 13/256", "大小 13/256"},
+        // A file name in a frame stays, even one that reads as a text.
+        {"Key 5.winproj - KR615B DadezEvur V1.0", "Key 5.winproj - KR615B DadezEvur V1.0 语音芯片工具"},
+        // Texts it has no translation for stay as they are.
+        {"Cannot open it", "Cannot open it"},
     };
     EXPECT_EQ(DisplayText(Text("&New Project")), Text("&New Project"));
     for (const auto& [plain, translated] : texts)
@@ -38,6 +95,8 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
         EXPECT_EQ(DisplayText(Text(plain)), Text(translated)) << plain;
     // Translating twice changes nothing more.
     EXPECT_EQ(DisplayText(DisplayText(Text("Empty playlist"))), Text("播放列表已清空"));
+    // Texts a window asks Qt to translate come from the same catalogue.
+    EXPECT_EQ(QCoreApplication::translate("AnyWindow", "Empty playlist"), Text("播放列表已清空"));
 }
 
 TEST(EditionTranslation, DialogTextsAreTranslatedWhenShownAndOnlyWhileInstalled)
@@ -61,6 +120,46 @@ TEST(EditionTranslation, DialogTextsAreTranslatedWhenShownAndOnlyWhileInstalled)
         EXPECT_EQ(shownTexts(), std::make_pair(Text("选项"), Text("外部模式")));
     }
     EXPECT_EQ(shownTexts(), std::make_pair(Text("Options"), Text("External Mode")));
+}
+
+// A text added to a window, a menu or a dialog without its translation fails
+// here, whoever adds it.
+TEST(EditionTranslation, EveryTextOfTheWindowsAndMenusIsInTheCatalogue)
+{
+    const std::optional<TextCatalogue> catalogue = BuiltInCatalogue();
+    ASSERT_TRUE(catalogue);
+    ScratchDir folder;
+    CKR_AppDlg window(folder.path() + "/");
+    QStringList texts = ShownTexts(window);
+    WithMenu<CListCtrl_Snd_Lib> library(window.session());
+    WithMenu<CListCtrl_Playlist> playlist(window.session());
+    WithMenu<CListCtrl_Backgroundmusic> music(window.session());
+    for (const std::unique_ptr<QMenu>& menu :
+         {library.makeContextMenu(), playlist.makeContextMenu(), music.makeContextMenu()})
+        texts << ShownTexts(*menu);
+
+    CAboutDlg about;
+    CAddSilenceDlg silence(0);
+    CConfirmDlg confirm;
+    CEquationSetupDlg equations;
+    COptionsDlg options;
+    CSamplingDlg rates(22000);
+    CSoundLibraryDlg picker;
+    CKeySetupDlg keys;
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &silence, &confirm, &equations, &options, &rates,
+                                                           &picker})
+        texts << ShownTexts(*dialog);
+    // Each mode names its keys' functions differently.
+    for (int mode = kOneLine; mode <= kKeyMode; ++mode) {
+        keys.setKeys(CKey{}, mode);
+        texts << ShownTexts(keys);
+    }
+
+    QStringList missing;
+    for (const QString& text : texts)
+        if (!catalogue->covers(text) && !missing.contains(text))
+            missing << text;
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(QStringLiteral(" | ")).toStdString();
 }
 
 }  // namespace

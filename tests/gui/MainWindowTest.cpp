@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QComboBox>
 #include <QFile>
 #include <QDialog>
@@ -80,6 +82,7 @@ TEST_F(MainWindow, MenusShowTheCommandTextsAndKeysUnderTheirIds)
         {32781, "&Options"},
         {32802, "&Key Setup"},
         {32803, "&Equation Setup"},
+        {32838, "&Stop\tEsc"},
         {32782, "&Download Data\tF5"},
         {32850, "Prepare Sounds..."},
         {32851, "Spoken Prompts..."},
@@ -109,7 +112,7 @@ TEST_F(MainWindow, MenusShowTheCommandTextsAndKeysUnderTheirIds)
             EXPECT_FALSE(a->icon().pixmap(36, 36).isNull());
         }
     }
-    EXPECT_EQ(buttons, (std::vector<int>{57600, 57601, 0, 32780, 32781, 0, 32782, 0, 32784}));
+    EXPECT_EQ(buttons, (std::vector<int>{57600, 57601, 0, 32780, 32781, 0, 32838, 0, 32782, 0, 32784}));
 }
 
 TEST_F(MainWindow, ProjectCommandsAreGreyedUntilEditingIsEnabled)
@@ -247,12 +250,25 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
         const QRect l = library->geometry(), p = playlist->geometry(), b = progress()->geometry();
         return std::vector<int>{l.x(), l.y(), l.width(), client->height() - l.bottom(), p.x(), p.y(),
                                 client->width() - p.right(), client->height() - p.bottom(), b.y() - p.bottom(),
-                                b.height(), client->width() - b.right(), equationList()->x(), equationList()->y()};
+                                b.height(), client->width() - b.right(), equationList()->y()};
     };
     const std::vector<int> before = gaps();
     window.resize(1180, 760);
     EXPECT_EQ(gaps(), before);
     EXPECT_EQ(statusBar()->geometry(), QRect(0, client->height() - 20, client->width(), 20));
+
+    // With a large font, at the smallest size, the top row is whole and inside.
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSize(normal.pointSize() * 2);
+    QApplication::setFont(large);
+    CKR_AppDlg big(folder.path() + "/");
+    QApplication::setFont(normal);
+    big.show();
+    big.resize(800, 500);
+    const auto* label = big.findChildren<QLabel*>().at(1);  // "Flash :"
+    EXPECT_GE(label->width(), QFontMetrics(large).horizontalAdvance(label->text()));
+    EXPECT_LE(big.findChildren<QComboBox*>().at(1)->geometry().right(), big.centralWidget()->width());
 }
 
 TEST_F(MainWindow, ProgressShowsTheWorkersRangeAndAnEmptyRangeAsAnEmptyBar)

@@ -12,6 +12,11 @@ namespace {
 
 constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
+// The widest range of sound files in common use; a header outside it is
+// damaged, and a decoded copy of it could not be read back.
+constexpr uint32_t kLowestRate = 1;
+constexpr uint32_t kHighestRate = 384000;
+constexpr uint32_t kMostChannels = 8;
 
 bool Fail(std::string* error, const char* reason)
 {
@@ -44,12 +49,8 @@ bool ParseFormat(const uint8_t* p, uint32_t size, Format& f, std::string* error)
     f.sampleRate = GetLE32(p + 4);
     f.blockAlign = GetLE16(p + 12);
     f.bits = GetLE16(p + 14);
-    if (f.channels == 0)
-        return Fail(error, "the file has no channels");
-    if (f.sampleRate == 0)
-        return Fail(error, "the sampling rate is 0");
-    if (f.bits != 8 && f.bits != 16 && f.bits != 24 && f.bits != 32)
-        return Fail(error, "the bits per sample are not 8, 16, 24 or 32");
+    if (const char* refusal = WavFormatRefusal(f.sampleRate, f.channels, f.bits))
+        return Fail(error, refusal);
     if (f.blockAlign != uint32_t(f.channels) * (f.bits / 8))
         return Fail(error, "the block alignment does not match the channels and bits");
     return true;
@@ -90,6 +91,19 @@ PcmSound MixDown(const uint8_t* data, size_t frames, const Format& f)
 
 }  // namespace
 
+const char* WavFormatRefusal(uint32_t sampleRate, uint32_t channels, uint32_t bits)
+{
+    if (sampleRate < kLowestRate || sampleRate > kHighestRate)
+        return "the sampling rate is not between 1 and 384000 Hz";
+    if (channels == 0)
+        return "the file has no channels";
+    if (channels > kMostChannels)
+        return "the file has more than 8 channels";
+    if (bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return "the bits per sample are not 8, 16, 24 or 32";
+    return nullptr;
+}
+
 std::optional<PcmSound> ParseWav(const uint8_t* data, size_t size, std::string* error)
 {
     if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
@@ -99,7 +113,8 @@ std::optional<PcmSound> ParseWav(const uint8_t* data, size_t size, std::string* 
     Format format;
     bool haveFormat = false;
     size_t at = 12;
-    while (size - at >= 8) {
+    // The pad byte of an odd-sized last chunk may lie past the end.
+    while (at <= size && size - at >= 8) {
         const uint8_t* chunk = data + at;
         const size_t left = size - at - 8;
         const size_t chunkSize = GetLE32(chunk + 4);

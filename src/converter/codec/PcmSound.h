@@ -14,6 +14,12 @@ struct PcmSound {
     std::vector<int16_t> samples;
 };
 
+// Why a WAV header's figures cannot be sound this program handles, or
+// nothing when they can: a rate outside 1 to 384000 Hz, no channels or more
+// than 8, a sample size other than 8, 16, 24 or 32 bits. Every reader of WAV
+// headers asks this one function, so all refuse the same files.
+const char* WavFormatRefusal(uint32_t sampleRate, uint32_t channels, uint32_t bits);
+
 // Reads a PCM WAV file: integer samples of 8, 16, 24 or 32 bits, any number
 // of channels (mixed down to one), any rate. On failure returns nothing and
 // sets `error` to the reason.

@@ -113,6 +113,11 @@ std::optional<PcmSound> DecodeVoice(const uint8_t* data, size_t size, std::strin
     }
     PcmSound sound;
     sound.sampleRate = GetLE32(data + kSampleRateAt);
+    // Decoded sound is written as WAV: a rate no WAV reader takes stops here.
+    if (WavFormatRefusal(sound.sampleRate, 1, 16)) {
+        Fail(error, "the voice data's sampling rate is not between 1 and 384000 Hz");
+        return std::nullopt;
+    }
     sound.samples.resize(blocks * kBlockSamples);
     PredictorState state;
     for (size_t b = 0; b < blocks; ++b)

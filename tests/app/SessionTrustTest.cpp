@@ -1,0 +1,71 @@
+#include <map>
+
+#include <QDirIterator>
+
+#include "app/SessionFixture.h"
+
+using SessionTrust = SessionFixture;
+
+namespace {
+
+// Every file under `folder` with its bytes.
+std::map<std::string, std::vector<uint8_t>> Files(const std::string& folder)
+{
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (QDirIterator it(ToQtPath(folder), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const std::string path = FromQtPath(it.next());
+        files[path] = ReadBytes(path);
+    }
+    return files;
+}
+
+}  // namespace
+
+// A name read from a project file is never used to reach a file unless it is
+// a plain file name: compile, preview, Delete and Empty leave the disk alone.
+TEST_F(SessionTrust, HostileNamesReachNoFile)
+{
+    QDir().mkpath(ToQtPath(dir_.file("outside")));
+    WriteTestWav(dir_.file("outside/x.wav"), 8000, 1, 16, 0.1);
+    WriteBytes(dir_.file("outside/x.wav.rbf"), {1});
+    WriteBytes(dir_.file("outside/x.wav.rbf.h"), {2});
+    const CSound real = Entry("a.wav", true);
+    const auto before = Files(dir_.path());
+    const std::string names[] = {"../outside/x.wav", std::string("a.wav\0x", 7), "..", "", "a\\b.wav", "a.wav\n"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(QuotedName(name));
+        const auto hostile = [&](ProjectContent& c) {
+            c.library.removeAll();
+            c.library.append(Entry(name));
+            c.equations[0].append(Entry(name));
+        };
+        Reopen(hostile);
+        session_.Compile();
+        ASSERT_FALSE(port_.messages.empty());
+        EXPECT_NE(port_.messages[0].text.find("names no file inside the sound folder"), std::string::npos);
+        port_.selectedRows = {{View::Library, 0}, {View::Playlist, 0}};
+        session_.PlayLibrarySound();
+        session_.PlayLibrarySoundAsChip();
+        session_.PlayEquation();
+        session_.StopPreview();
+        port_.confirms = {true};
+        session_.DeleteLibrarySound();
+        EXPECT_EQ(content().library.count(), 0);
+        Reopen(hostile);
+        port_.confirms = {true};
+        session_.EmptyLibrary();
+        EXPECT_EQ(content().library.count(), 0);
+    }
+    EXPECT_EQ(Files(dir_.path()), before);
+}
+
+// After a changing command the project file holds the change.
+TEST_F(SessionTrust, SavedAfterEachChange)
+{
+    const std::string file = NewProject();
+    session_.SetControlMode(kMatrix3x8);
+    session_.SaveIfChanged();
+    Project onDisk;
+    ASSERT_FALSE(OpenProjectFile(file, onDisk));
+    EXPECT_EQ(onDisk.content.options.controlMode, kMatrix3x8);
+}
