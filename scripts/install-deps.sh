@@ -17,6 +17,7 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei
   xdg-utils
   dpkg-dev desktop-file-utils librsvg2-bin man-db
+  gcovr
 )
 
 missing=()

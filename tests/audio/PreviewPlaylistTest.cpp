@@ -18,17 +18,6 @@ class PreviewPlaylist : public PreviewTest {};
 
 }  // namespace
 
-TEST_F(PreviewPlaylist, PlayIsRefusedUntilTenQuietTicks)
-{
-    for (int tick = 0; tick < PreviewPlayer::kIdleTicks - 1; ++tick)
-        player_.PlaybackTick();
-    EXPECT_FALSE(player_.PlayPlaylist({}));
-    EXPECT_FALSE(player_.PlayLibrary(std::nullopt));
-    EXPECT_TRUE(host_.editing().empty());
-    player_.PlaybackTick();
-    EXPECT_TRUE(player_.PlayPlaylist({}));
-}
-
 TEST_F(PreviewPlaylist, WithoutSelectedRowFillsTheBarAndTheNextTickEnablesEditing)
 {
     TickUntilIdle(player_);

@@ -14,21 +14,13 @@ MessageCatcher::MessageCatcher() : timer_(new QTimer)
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        messages_.push_back({box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon});
+        texts_.push_back(box->text());
         box->button(QMessageBox::Ok)->click();
     });
     timer_->start(1);
 }
 
 MessageCatcher::~MessageCatcher() { delete timer_; }
-
-std::vector<QString> MessageCatcher::texts() const
-{
-    std::vector<QString> out;
-    for (const ShownMessage& m : messages_)
-        out.push_back(m.text);
-    return out;
-}
 
 int RunDialog(QDialog& dialog, const std::function<void()>& steps)
 {

@@ -12,24 +12,17 @@ class QDialog;
 class QTimer;
 class QWidget;
 
-struct ShownMessage {
-    QString caption;
-    QString text;
-    bool hasIcon;
-};
-
 // While alive, closes every message box that opens (with its OK button) and
 // remembers what it said.
 class MessageCatcher {
 public:
     MessageCatcher();
     ~MessageCatcher();
-    const std::vector<ShownMessage>& messages() const { return messages_; }
-    std::vector<QString> texts() const;
+    const std::vector<QString>& texts() const { return texts_; }
 
 private:
     QTimer* timer_;
-    std::vector<ShownMessage> messages_;
+    std::vector<QString> texts_;
 };
 
 // Returned when the steps left the dialog open; the driver then closes it.

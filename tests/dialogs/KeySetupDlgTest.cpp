@@ -37,18 +37,6 @@ std::vector<int> EnabledKeys(QWidget* dialog)
 
 }  // namespace
 
-// Keys 1, 9 and 17 head three columns of eight.
-TEST(KeySetupDlg, ThreeColumnsOfEight)
-{
-    CKeySetupDlg dlg;
-    dlg.setKeys(Keys(kEdgeRetrigger), kKeyMode);
-    dlg.show();
-    EXPECT_EQ(KeyList(&dlg, 1)->y(), KeyList(&dlg, 9)->y());
-    EXPECT_EQ(KeyList(&dlg, 8)->y(), KeyList(&dlg, 24)->y());
-    EXPECT_LT(KeyList(&dlg, 1)->x(), KeyList(&dlg, 9)->x());
-    EXPECT_LT(KeyList(&dlg, 9)->x(), KeyList(&dlg, 17)->x());
-}
-
 TEST(KeySetupDlg, EachModeEnablesItsKeys)
 {
     const std::vector<int> oneToTen = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -72,19 +60,24 @@ TEST(KeySetupDlg, EachModeEnablesItsKeys)
     }
 }
 
-// Fixed entries are only shown: confirming returns the stored functions.
-TEST(KeySetupDlg, FixedEntriesLeaveTheStoredFunctions)
+// Fixed entries and codes outside the list (no entry shown) are only shown:
+// confirming returns the stored functions.
+TEST(KeySetupDlg, FixedEntriesAndUnknownCodesLeaveTheStoredFunctions)
 {
     CKey stored;
     for (int i = 0; i < kKeyCount; ++i)
         stored.keyFunction[i] = i % 15;
     stored.keyFunction[6] = kEdgeRetrigger;
+    stored.keyFunction[10] = 99;
+    stored.keyFunction[11] = -3;
 
     CKeySetupDlg mp3;
     mp3.setKeys(stored, kMp3);
     for (int key = 7; key <= 10; ++key)
         EXPECT_EQ(KeyList(&mp3, key)->currentText(), "No Function");
-    EXPECT_EQ(KeyList(&mp3, 11)->currentIndex(), stored.keyFunction[10]);
+    EXPECT_EQ(KeyList(&mp3, 11)->currentIndex(), -1);
+    EXPECT_EQ(KeyList(&mp3, 12)->currentIndex(), -1);
+    EXPECT_EQ(KeyList(&mp3, 13)->currentIndex(), stored.keyFunction[12]);
     EXPECT_EQ(RunDialog(mp3, [&] { Click(ButtonNamed(&mp3, "OK")); }), CKeySetupDlg::kOk);
     EXPECT_EQ(mp3.keys(), stored);
 
@@ -98,12 +91,6 @@ TEST(KeySetupDlg, FixedEntriesLeaveTheStoredFunctions)
     });
     EXPECT_EQ(result, CKeySetupDlg::kDismissed);
     EXPECT_EQ(matrix.keys(), stored);
-
-    CKeySetupDlg three;
-    three.setKeys(stored, kThreeLine);
-    EXPECT_EQ(KeyList(&three, 1)->currentText(), "No Function");
-    EXPECT_EQ(KeyList(&three, 3)->currentText(), "No Function");
-    EXPECT_EQ(KeyList(&three, 4)->currentIndex(), stored.keyFunction[3]);
 }
 
 TEST(KeySetupDlg, CancelDropsThePicksWhileEscapeAndOkApplyThem)
@@ -127,17 +114,4 @@ TEST(KeySetupDlg, CancelDropsThePicksWhileEscapeAndOkApplyThem)
             EXPECT_EQ(dlg.keys(), expected) << "ending " << int(ending);
         }
     }
-}
-
-TEST(KeySetupDlg, ACodeOutsideTheListShowsNoEntryAndSurvives)
-{
-    CKey stored = Keys(kEdgeRetrigger);
-    stored.keyFunction[0] = 99;
-    stored.keyFunction[1] = -3;
-    CKeySetupDlg dlg;
-    dlg.setKeys(stored, kKeyMode);
-    EXPECT_EQ(KeyList(&dlg, 1)->currentIndex(), -1);
-    EXPECT_EQ(KeyList(&dlg, 2)->currentIndex(), -1);
-    EXPECT_EQ(RunDialog(dlg, [&] { Click(ButtonNamed(&dlg, "OK")); }), CKeySetupDlg::kOk);
-    EXPECT_EQ(dlg.keys(), stored);
 }

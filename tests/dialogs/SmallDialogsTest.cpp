@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
-#include "app/ViewRows.h"
 #include "dialogs/CAddSilenceDlg.h"
 #include "dialogs/CConfirmDlg.h"
 #include "dialogs/CSamplingDlg.h"
@@ -15,21 +14,16 @@
 
 namespace {
 
-CSound Sound(const std::string& name, int rate)
-{
-    CSound s;
-    s.kind = CSound::kSoundFile;
-    s.name = name;
-    s.sampleRate = rate;
-    s.lengthMs = 1500;
-    return s;
-}
-
 CSoundList Library(int sounds)
 {
     CSoundList library;
-    for (int i = 0; i < sounds; ++i)
-        library.append(Sound("s" + std::to_string(i) + ".wav", 8000));
+    for (int i = 0; i < sounds; ++i) {
+        CSound s;
+        s.kind = CSound::kSoundFile;
+        s.name = "s" + std::to_string(i) + ".wav";
+        s.sampleRate = 8000;
+        library.append(s);
+    }
     return library;
 }
 
@@ -45,7 +39,8 @@ QStringList Rows(const CSamplingDlg& dlg)
 }  // namespace
 
 // Each case types an amount, picks the unit (0: tens of ms, 1: seconds) and
-// presses OK once; a refused amount keeps the dialog open.
+// presses OK once; a refused amount keeps the dialog open. The range is
+// checked before the playlist's room.
 TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
 {
     const QString range255 = "Out of range! (1 - 255)", range10 = "Out of range! (1 - 10)";
@@ -57,20 +52,13 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
         std::vector<QString> messages;
     } const cases[] = {
         {"255", 0, 0, 2550, {}},
-        {"1", 0, 0, 10, {}},
         {"10", 1, 0, 10000, {}},
-        {"1", 1, 0, 1000, {}},
         {"  7 ms", 0, 0, 70, {}},
         {"5", 0, 255, 50, {}},
         {"256", 0, 0, kStillOpen, {range255}},
         {"0", 0, 0, kStillOpen, {range255}},
-        {"", 0, 0, kStillOpen, {range255}},
-        {"abc", 0, 0, kStillOpen, {range255}},
-        {"-5", 0, 0, kStillOpen, {range255}},
         {"99999999999", 0, 0, kStillOpen, {range255}},
         {"11", 1, 0, kStillOpen, {range10}},
-        {"300", 1, 0, kStillOpen, {range10}},
-        {"0", 1, 0, kStillOpen, {range10}},
         {"4294967297", 1, 0, kStillOpen, {range10}},
         {"5", 0, 256, kStillOpen, {"Playlist full!"}},
         {"300", 0, 256, kStillOpen, {range255}},
@@ -81,16 +69,12 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
         CAddSilenceDlg dlg(c.equationSize);
         MessageCatcher catcher;
         const int result = RunDialog(dlg, [&] {
-            EXPECT_EQ(dlg.findChild<QLineEdit*>()->text(), "");
-            EXPECT_EQ(dlg.findChild<QComboBox*>()->currentText(), "10ms");
             TypeText(dlg.findChild<QLineEdit*>(), c.amount);
             dlg.findChild<QComboBox*>()->setCurrentIndex(c.unit);
             Click(ButtonNamed(&dlg, "OK"));
         });
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(catcher.texts(), c.messages);
-        for (const ShownMessage& m : catcher.messages())
-            EXPECT_EQ(m.caption, "test_dialogs");
     }
 }
 
@@ -122,26 +106,6 @@ TEST(ConfirmDlg, OnlyOkConfirms)
         const int result = RunDialog(dlg, [&] { EndDialog(dlg, ending, ButtonNamed(&dlg, "OK")); });
         EXPECT_NE(result, CConfirmDlg::kConfirmed);
         EXPECT_NE(result, kStillOpen);
-    }
-}
-
-// The texts of a row are the views' own, tested with the views.
-TEST(SoundLibraryDlg, ShowsTheLibraryInTheViewsFormat)
-{
-    CSoundList library;
-    CSound stereo = Sound("voice.wav", 16000);
-    stereo.stereo = 1;
-    library.append(stereo);
-    library.append(Sound("b.wav", 8000));
-    CSoundLibraryDlg dlg;
-    dlg.setLibrary(library);
-    auto* list = dlg.findChild<QTableWidget*>();
-    ASSERT_EQ(list->rowCount(), 2);
-    ASSERT_EQ(list->columnCount(), 6);
-    for (int row = 0; row < 2; ++row) {
-        const auto texts = LibraryRowTexts(row, *library.at(row));
-        for (int column = 0; column < 6; ++column)
-            EXPECT_EQ(list->item(row, column)->text().toStdString(), texts[column]) << row << "/" << column;
     }
 }
 
@@ -187,11 +151,8 @@ TEST(SoundLibraryDlg, ReturnsTheLowestSelectedRowOrCancels)
 TEST(SamplingDlg, OffersTheCandidatesUpToTheHighestRate)
 {
     EXPECT_EQ(Rows(CSamplingDlg(8000)), (QStringList{"4000", "6000", "8000", ""}));
-    EXPECT_EQ(Rows(CSamplingDlg(5000)), (QStringList{"4000", ""}));
     EXPECT_EQ(Rows(CSamplingDlg(3000)), (QStringList{""}));
-    EXPECT_EQ(Rows(CSamplingDlg(22000)).size(), 11);
     EXPECT_EQ(Rows(CSamplingDlg(1000000)).size(), 11);
-    EXPECT_FALSE(CSamplingDlg(8000).findChild<QAbstractButton*>());
 }
 
 // A rate is chosen by a double-click or Enter on its row, never as a row

@@ -73,7 +73,6 @@ template <class View> struct WithMenu : View {
 TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAndNumbers)
 {
     const std::vector<std::pair<const char*, const char*>> texts = {
-        {"Sound Library full!", "声音库已满！"},
         {"BIN File Saved!\nSize: 1234 bytes", "BIN 文件已保存！\n大小：1234 字节"},
         {"12.50 % flash used", "已用闪存 12.50 %"},
         {"Bin File don't fit in flash! Pls select 16M flash", "BIN 文件超出闪存容量！请选择 16M 闪存"},

@@ -21,15 +21,16 @@ TEST(FileDialogFilter, KeepsTheDescriptionsAndGivesQtThePatterns)
               "Sound Files(*.wav,*.mp3,*.wma) (*.wav *.mp3 *.wma);;WAV Files(*.wav)");
 }
 
+// A dot in a folder's name is not the file's extension.
 TEST(FileDialogFilter, AddsTheDefaultExtensionOnlyToANameWithoutOne)
 {
-    EXPECT_EQ(WithDefaultExtension("/d/X", "winproj"), "/d/X.winproj");
-    EXPECT_EQ(WithDefaultExtension("/d/X", ".wav"), "/d/X.wav");
-    EXPECT_EQ(WithDefaultExtension("/d/X.winproj", "winproj"), "/d/X.winproj");
-    EXPECT_EQ(WithDefaultExtension("/d/song.v2", "wav"), "/d/song.v2");
-    // A dot in a folder's name is not the file's extension.
-    EXPECT_EQ(WithDefaultExtension("/d/p.winproj/X", "winproj"), "/d/p.winproj/X.winproj");
-    EXPECT_EQ(WithDefaultExtension("/d/X", ""), "/d/X");
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"/d/X", "winproj", "/d/X.winproj"},   {"/d/X", ".wav", "/d/X.wav"},
+        {"/d/X.winproj", "winproj", "/d/X.winproj"}, {"/d/song.v2", "wav", "/d/song.v2"},
+        {"/d/p.winproj/X", "winproj", "/d/p.winproj/X.winproj"}, {"/d/X", "", "/d/X"},
+    };
+    for (const auto& [name, extension, result] : cases)
+        EXPECT_EQ(WithDefaultExtension(name, extension), result) << name << " " << extension;
 }
 
 namespace {

@@ -87,6 +87,7 @@ TEST_F(MainWindow, MenusShowTheCommandTextsAndKeysUnderTheirIds)
         {32850, "Prepare Sounds..."},
         {32851, "Spoken Prompts..."},
         {32852, "Export Firmware Header..."},
+        {32860, "Recover Project from BIN..."},
         {32835, "&Chinese"},
         {32836, "&English"},
         {32783, "&About"},

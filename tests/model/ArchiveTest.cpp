@@ -49,24 +49,20 @@ TEST(ArchiveString, PrefixGrowsAtEachBoundary)
     }
 }
 
-TEST(ArchiveString, WideStringsAreReadAsUtf8)
+// "Aé€😀" in UTF-16LE, with the short, the long and the longest length
+// forms, comes back as UTF-8; lengths beyond the data are refused.
+TEST(ArchiveString, ReadsWideStringsAndRefusesLengthsBeyondTheData)
 {
-    // "Aé€😀" in UTF-16LE, with the short and the long length forms.
     const std::vector<uint8_t> text = {0x41, 0x00, 0xE9, 0x00, 0xAC, 0x20, 0x3D, 0xD8, 0x00, 0xDE};
-    std::vector<uint8_t> shortForm = {0xFF, 0xFE, 0xFF, 0x05};
-    shortForm.insert(shortForm.end(), text.begin(), text.end());
-    EXPECT_EQ(ReadBack(shortForm), "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+    const auto wide = [&text](std::vector<uint8_t> length) {
+        length.insert(length.end(), text.begin(), text.end());
+        return length;
+    };
+    const std::string utf8 = "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
+    EXPECT_EQ(ReadBack(wide({0xFF, 0xFE, 0xFF, 0x05})), utf8);
+    EXPECT_EQ(ReadBack(wide({0xFF, 0xFE, 0xFF, 0xFF, 0x05, 0x00})), utf8);
+    EXPECT_EQ(ReadBack({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x41, 0x00}), "A");
 
-    std::vector<uint8_t> longForm = {0xFF, 0xFE, 0xFF, 0xFF, 0x05, 0x00};
-    longForm.insert(longForm.end(), text.begin(), text.end());
-    EXPECT_EQ(ReadBack(longForm), "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
-
-    std::vector<uint8_t> veryLong = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x41, 0x00};
-    EXPECT_EQ(ReadBack(veryLong), "A");
-}
-
-TEST(ArchiveString, LengthsBeyondTheDataAreRefused)
-{
     for (const std::vector<uint8_t>& bytes : std::vector<std::vector<uint8_t>>{
              {0x05, 'a', 'b'},
              {0xFF, 0x00, 0x01},
