@@ -16,6 +16,7 @@ packages=(
   clang
   fonts-dejavu-core fonts-wqy-microhei
   xdg-utils
+  dpkg-dev desktop-file-utils librsvg2-bin man-db
   gcovr
 )
 

@@ -51,6 +51,10 @@ public:
     // --- Project life cycle --------------------------------------------------
     void New();
     void Open();
+    // Open on a file named outside the program (the desktop program's
+    // argument): leaves the open project and opens `path` as Open does,
+    // without the file dialog.
+    void OpenFile(const std::string& path);
     void Save();
     void SaveAs();
     void Close();
@@ -173,6 +177,9 @@ private:
     // when it is the open project's own, else a new one. False after a
     // message naming the holder.
     bool LockFor(const std::string& projectFilePath, std::shared_ptr<ProjectLock>& lock);
+    // Open's last step: reads `path` and makes it the open project, or
+    // reports why it cannot and leaves no project open.
+    void OpenChosenFile(const std::string& path);
     // Back to no open project: title, lists emptied, editing off, views
     // cleared. The records keep their values.
     void ResetToNoProject();

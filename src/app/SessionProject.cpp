@@ -157,14 +157,24 @@ void Session::Open()
     if (!SaveBeforeLeaving())
         return;
     const std::optional<std::string> path = port_.ChooseFile({FileChoice::Kind::Open, kProjectFilter, {}, {}});
-    if (!path)
-        return;
-    std::shared_ptr<ProjectLock> lock;
-    if (!LockFor(*path, lock))
-        return;
+    if (path)
+        OpenChosenFile(*path);
+}
 
+void Session::OpenFile(const std::string& path)
+{
+    StopPlaylistPreview();
+    if (SaveBeforeLeaving())
+        OpenChosenFile(path);
+}
+
+void Session::OpenChosenFile(const std::string& path)
+{
+    std::shared_ptr<ProjectLock> lock;
+    if (!LockFor(path, lock))
+        return;
     Project opened;
-    if (FileError error = OpenProjectFile(*path, opened)) {
+    if (FileError error = OpenProjectFile(path, opened)) {
         ResetToNoProject();
         port_.ShowMessage(ErrorMessage(*error));
         return;

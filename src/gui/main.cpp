@@ -1,9 +1,11 @@
 // The desktop program: the application object runs the main window, and the
 // program ends when the main window closes. The same source makes both
 // editions; KR_App_SC is built with KR_EDITION_SC and shows its texts in
-// Simplified Chinese.
+// Simplified Chinese. A project file given as the argument (as a file
+// manager passes it) is opened at start as Open opens it.
 
 #include <QApplication>
+#include <QDir>
 
 #include "gui/CKR_AppDlg.h"
 #include "gui/EditionTranslation.h"
@@ -24,13 +26,19 @@ public:
         setWindowIcon(ApplicationIcon());
     }
 
-    int run()
+    // `projectFile` is the program's argument, or empty.
+    int run(std::string projectFile)
     {
         std::unique_ptr<EditionTranslation> translation;
         if (kEdition == Edition::SimplifiedChinese)
             translation = std::make_unique<EditionTranslation>(*this);
         CKR_AppDlg window(ProgramFolder(), kEdition);
         window.show();
+        if (!projectFile.empty()) {
+            if (projectFile.front() != kPathSeparator)
+                projectFile = JoinPath(FromQtPath(QDir::currentPath()), projectFile);
+            window.session().OpenFile(projectFile);
+        }
         return exec();
     }
 };
@@ -38,5 +46,7 @@ public:
 int main(int argc, char** argv)
 {
     CKR_AppApp app(argc, argv);
-    return app.run();
+    // The application object has taken its own options (-platform, ...) out
+    // of argv; the bytes of the file name are kept as they are.
+    return app.run(argc > 1 ? argv[1] : "");
 }

@@ -220,3 +220,23 @@ TEST_F(SessionProject, LeavingTheProjectStopsAPlaylistPreview)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(session_.preview().WorkersRunning(), 0);
 }
+
+TEST_F(SessionProject, OpenFileLeavesTheProjectAndOpensTheGivenFileWithoutADialog)
+{
+    const std::string given = NewProject("G");
+    const std::string left = NewProject("L");
+    port_.keys.push_back(KeysWithStop(3));
+    session_.KeySetup();
+
+    session_.OpenFile(given);
+    EXPECT_EQ(SavedKeys(left), KeysWithStop(3));
+    EXPECT_EQ(session_.project().projectFilePath, given);
+    EXPECT_EQ(port_.titles.back(), "G.winproj - KR615B DadezEvur V1.0");
+
+    const std::string missing = dir_.file("missing.winproj");
+    port_.messages.clear();
+    session_.OpenFile(missing);
+    ASSERT_EQ(port_.messages.size(), 1u);
+    EXPECT_NE(port_.messages[0].text.find(missing), std::string::npos);
+    EXPECT_FALSE(session_.projectOpen());
+}
