@@ -1196,8 +1196,8 @@
         <translation>%1 已在另一个窗口中打开。请在那里关闭它，或等待该命令结束，然后再试。</translation>
     </message>
     <message>
-        <source>A project already exists there:</source>
-        <translation>那里已有一个项目：</translation>
+        <source>A project already exists there: %1</source>
+        <translation>那里已有一个项目：%1</translation>
     </message>
 </context>
 </TS>

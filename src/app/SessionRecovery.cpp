@@ -40,7 +40,7 @@ void Session::RecoverProjectFromBin()
     // Its sound folder would receive the recovered sounds: an existing
     // project is never mixed with them.
     if (QFileInfo::exists(ToQtPath(projectFile))) {
-        port_.ShowMessage(Problem("A project already exists there:\n" + projectFile));
+        port_.ShowMessage(Problem("A project already exists there: " + projectFile));
         return;
     }
     Project recovered;

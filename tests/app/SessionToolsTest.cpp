@@ -65,6 +65,6 @@ TEST_F(SessionTools, RecoverOpensTheProjectMadeFromTheBinAndNeverMixesIntoAnExis
     port_.forgetLog();
     session_.RecoverProjectFromBin();
     ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_EQ(port_.messages[0].text, "A project already exists there:\n" + recovered);
+    EXPECT_EQ(port_.messages[0].text, "A project already exists there: " + recovered);
     EXPECT_EQ(ReadBytes(recovered), before);
 }
