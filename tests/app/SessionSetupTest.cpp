@@ -43,24 +43,6 @@ TEST_F(SessionSetup, OptionsAndModeMenuApplyTheirValues)
     EXPECT_EQ(port_.modeCheck, kMp3);
 }
 
-TEST_F(SessionSetup, KeyAndEquationSetupApplyUnlessCancelled)
-{
-    CKey keys;
-    keys.keyFunction[23] = kStopFunction;
-    CEquation equations;
-    equations.equationNumber[0] = 219;
-    port_.keys = {std::nullopt, keys};
-    port_.equations = {std::nullopt, equations};
-    session_.KeySetup();
-    session_.EquationSetup();
-    EXPECT_EQ(content().key, CKey{});
-    EXPECT_EQ(content().equation, CEquation{});
-    session_.KeySetup();
-    session_.EquationSetup();
-    EXPECT_EQ(content().key, keys);
-    EXPECT_EQ(content().equation, equations);
-}
-
 TEST_F(SessionSetup, PlusNeverPassesAnEmptyEquationAndMinusAlwaysRebuilds)
 {
     Reopen([](ProjectContent& c) {
