@@ -772,6 +772,10 @@
         <translation>请选择另一个保存文件：%1 正是要转换的文件。</translation>
     </message>
     <message>
+        <source>The library sound %1 names no file inside the sound folder, so it cannot be compiled. Delete it and load the sound again. No BIN was completed.</source>
+        <translation>声音库中的声音 %1 不指向声音文件夹中的文件，因此无法编译。请删除它并重新加载该声音。BIN 文件未完成。</translation>
+    </message>
+    <message>
         <source>%1 names no file inside the sound folder, so no file was deleted for it.</source>
         <translation>%1 不指向声音文件夹中的文件，因此没有为它删除文件。</translation>
     </message>
