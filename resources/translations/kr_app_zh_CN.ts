@@ -192,6 +192,114 @@
         <translation>下载数据</translation>
     </message>
     <message>
+        <source>Recover Project from BIN...</source>
+        <translation>从 BIN 恢复工程...</translation>
+    </message>
+    <message>
+        <source>A project already exists there:</source>
+        <translation>该位置已有工程：</translation>
+    </message>
+    <message>
+        <source>Project recovered from the BIN.</source>
+        <translation>已从 BIN 恢复工程。</translation>
+    </message>
+    <message>
+        <source>The BIN was made for %1M flash: choose %2M under &quot;Flash :&quot; to compile the same BIN.</source>
+        <translation>该 BIN 是为 %1M 闪存生成的：请在“闪存”中选择 %2M，以编译出相同的 BIN。</translation>
+    </message>
+    <message>
+        <source>These sounds could not be read and were left out:</source>
+        <translation>以下声音无法读取，已略过：</translation>
+    </message>
+    <message>
+        <source>Read Chip</source>
+        <translation>读取芯片</translation>
+    </message>
+    <message>
+        <source>Read the flash into a file and show what it holds</source>
+        <translation>将闪存内容读入文件并显示其内容</translation>
+    </message>
+    <message>
+        <source>Save the chip&apos;s content as</source>
+        <translation>芯片内容另存为</translation>
+    </message>
+    <message>
+        <source>Read into %1</source>
+        <translation>已读入 %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Chip read</source>
+        <translation>芯片已读取</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>未读取</translation>
+    </message>
+    <message>
+        <source>flashrom could not be started (%1).</source>
+        <translation>无法启动 flashrom（%1）。</translation>
+    </message>
+    <message>
+        <source>flashrom ended abnormally while reading.</source>
+        <translation>flashrom 在读取时异常结束。</translation>
+    </message>
+    <message>
+        <source>flashrom could not read the chip (exit status %1); see its output.</source>
+        <translation>flashrom 无法读取芯片（退出状态 %1），请查看其输出。</translation>
+    </message>
+    <message>
+        <source>flashrom wrote nothing to %1.</source>
+        <translation>flashrom 未向 %1 写入任何内容。</translation>
+    </message>
+    <message>
+        <source>No BIN has been written with this tool yet.</source>
+        <translation>尚未用本工具写入过 BIN。</translation>
+    </message>
+    <message>
+        <source>The chip holds the BIN last written: %1</source>
+        <translation>芯片内容与上次写入的 BIN 相同：%1</translation>
+    </message>
+    <message>
+        <source>The chip does NOT hold the BIN last written: %1</source>
+        <translation>芯片内容与上次写入的 BIN 不同：%1</translation>
+    </message>
+    <message>
+        <source>The chip is empty (erased).</source>
+        <translation>芯片为空（已擦除）。</translation>
+    </message>
+    <message>
+        <source>Mode: %1%2</source>
+        <translation>模式：%1%2</translation>
+    </message>
+    <message>
+        <source>, external mode</source>
+        <translation>，外部模式</translation>
+    </message>
+    <message>
+        <source>Sounds: %1</source>
+        <translation>声音：%1</translation>
+    </message>
+    <message>
+        <source>Equations: %1 (%2)</source>
+        <translation>方程：%1（%2）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Flash used: %1 bytes</source>
+        <translation>已用闪存：%1 字节</translation>
+    </message>
+    <message>
+        <source>The chip does not hold a KR615B image: %1</source>
+        <translation>芯片中不是 KR615B 映像：%1</translation>
+    </message>
+    <message>
         <source>Equation No. :</source>
         <translation>方程号：</translation>
     </message>

@@ -131,6 +131,9 @@ public:
 
     // --- Outside programs ----------------------------------------------------
     void DownloadData();
+    // Tool > "Recover Project from BIN...": a BIN, then where the project
+    // made from it goes; the recovered project is opened.
+    void RecoverProjectFromBin();
     void HelpContent();
     // Saves the open project and starts the given edition of the program;
     // true when this one may end.

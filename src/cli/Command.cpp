@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <iostream>
 
+#include <QFileInfo>
+
+#include "support/Paths.h"
+
 static std::vector<Command>& Registry()
 {
     static std::vector<Command> commands;
@@ -56,5 +60,20 @@ std::optional<int> ParseJsonFileArguments(const std::string& commandName, const 
     }
     if (path.empty())
         return UsageError(commandName, "expected a " + what);
+    return std::nullopt;
+}
+
+std::optional<int> ParseNewProjectPath(const std::string& commandName, const std::string& arg, std::string& folder,
+                                       std::string& fileName)
+{
+    folder = arg;
+    while (folder.size() > 1 && folder.back() == kPathSeparator)
+        folder.pop_back();
+    fileName = FileNamePart(folder);
+    if (!IsPlainFileName(fileName))
+        return UsageError(commandName, "'" + arg + "' does not end in a project name");
+    const std::string projectFile = JoinPath(folder, fileName);
+    if (QFileInfo::exists(ToQtPath(projectFile)))
+        return Failure(commandName, projectFile + " already exists; not replacing it");
     return std::nullopt;
 }

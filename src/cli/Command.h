@@ -33,6 +33,13 @@ int UsageError(const std::string& commandName, const std::string& message);
 // Prints "kr615b NAME: MESSAGE" to stderr; returns kExitFailure.
 int Failure(const std::string& commandName, const std::string& message);
 
+// A new project's path PATH/NAME.winproj: its folder and file name. Empty
+// when it names a project that does not exist yet, else the exit status of
+// the usage error or refusal printed (an existing project file is never
+// replaced).
+std::optional<int> ParseNewProjectPath(const std::string& commandName, const std::string& arg, std::string& folder,
+                                       std::string& fileName);
+
 // The arguments "[--json] FILE" of a command that prints one file. Empty
 // when they are well formed, else the exit status of the usage error
 // printed; `what` names the file in that message ("project file").

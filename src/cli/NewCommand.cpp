@@ -2,11 +2,8 @@
 
 #include <iostream>
 
-#include <QFileInfo>
-
 #include "cli/Command.h"
 #include "model/Project.h"
-#include "support/Paths.h"
 
 static int RunNew(const std::vector<std::string>& args);
 
@@ -27,16 +24,9 @@ static int RunNew(const std::vector<std::string>& args)
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
         return UsageError("new", "expected one project path");
 
-    std::string folder = args[0];
-    while (folder.size() > 1 && folder.back() == kPathSeparator)
-        folder.pop_back();
-    const std::string fileName = FileNamePart(folder);
-    if (!IsPlainFileName(fileName))
-        return UsageError("new", "'" + args[0] + "' does not end in a project name");
-
-    const std::string projectFile = JoinPath(folder, fileName);
-    if (QFileInfo::exists(ToQtPath(projectFile)))
-        return Failure("new", projectFile + " already exists; not replacing it");
+    std::string folder, fileName;
+    if (auto refused = ParseNewProjectPath("new", args[0], folder, fileName))
+        return *refused;
     Project project;
     if (FileError error = CreateNewProject(folder, fileName, 0, project))
         return Failure("new", *error);

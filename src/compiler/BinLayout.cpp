@@ -4,10 +4,14 @@
 
 namespace {
 
-constexpr uint8_t kSoundToken = 0x44;
-constexpr uint8_t kSecondsToken = 0x81;
-constexpr uint8_t kMillisecondsToken = 0x80;
 constexpr uint8_t kUnused = 0xFF;
+
+uint8_t FunctionByte(int32_t code)
+{
+    return code >= kNoFunction && code <= kStopFunction ? uint8_t(code) : kUnused;
+}
+
+}  // namespace
 
 uint8_t ModeCode(int32_t controlMode)
 {
@@ -22,13 +26,6 @@ uint8_t ModeCode(int32_t controlMode)
     }
 }
 
-uint8_t FunctionByte(int32_t code)
-{
-    return code >= kNoFunction && code <= kStopFunction ? uint8_t(code) : kUnused;
-}
-
-// The key table's slots: each is a key number (1-24), or 0 for 0xFF 0xFF.
-// MP3 mode leaves its last slot unwritten, so its list is one shorter.
 std::vector<int> KeySlots(int32_t controlMode)
 {
     switch (controlMode) {
@@ -39,8 +36,6 @@ std::vector<int> KeySlots(int32_t controlMode)
     default: return {};
     }
 }
-
-}  // namespace
 
 std::vector<int> KeysInBin(int32_t controlMode)
 {
@@ -91,14 +86,12 @@ uint8_t EquationCountByte(const std::array<CSoundList, kEquationCount>& equation
     return 1 + kEquationCount;
 }
 
+}  // namespace
+
 uint32_t EquationSlotOffset(int number)
 {
-    if (number < kFirstAreaEquations)
-        return kFirstEquationArea + uint32_t(number) * kEquationSlotBytes;
-    return kSecondEquationArea + uint32_t(number - kFirstAreaEquations) * kEquationSlotBytes;
+    return krv_equation_address(unsigned(number));
 }
-
-}  // namespace
 
 LibraryIndex IndexLibrary(const CSoundList& library)
 {
@@ -172,7 +165,7 @@ std::vector<int> WriteHead(std::vector<uint8_t>& head, const COptions& options, 
     h[7] = options.pullHigh != 0 ? 1 : 0;
     if (external)
         h[8] = h[9] = 0xFF;
-    WriteKeyTable(h + (external ? 10 : 8), options, key, equation);
+    WriteKeyTable(h + KeyTableOffset(external), options, key, equation);
     if (options.controlMode == kMatrix3x8) {
         for (int k = 0; k < kKeyCount; ++k)
             h[kMatrixKeyTable + k] = uint8_t(equation.equationNumber[k]);

@@ -8,27 +8,53 @@
 #include <unordered_map>
 #include <vector>
 
+#include "krvoice.h"
 #include "model/Records.h"
 #include "model/Sound.h"
 
-inline constexpr int kSoundSlots = kMaxLibrarySounds;  // 510
-inline constexpr uint32_t kEquationSlotBytes = 256;
-inline constexpr int kFirstAreaEquations = 126;         // equations 0-125 in the first area
-inline constexpr uint32_t kFirstEquationArea = 0x130;
-inline constexpr uint32_t kSecondEquationArea = 0x10010;
+// What firmware needs of the layout is in krvoice.h, the decoder's header.
+inline constexpr int kSoundSlots = KRV_SOUND_SLOTS;
+static_assert(kSoundSlots == kMaxLibrarySounds && KRV_EQUATIONS == kEquationCount);
+inline constexpr uint32_t kEquationSlotBytes = KRV_EQUATION_SLOT_BYTES;
+inline constexpr int kFirstAreaEquations = KRV_FIRST_AREA_EQUATIONS;  // equations 0-125 in the first area
+inline constexpr uint32_t kFirstEquationArea = KRV_FIRST_EQUATION_AREA;
+inline constexpr uint32_t kSecondEquationArea = KRV_SECOND_EQUATION_AREA;
 inline constexpr uint32_t kMatrixKeyTable = 0x10A;
 inline constexpr uint32_t kEquationCountByte = 28;
 inline constexpr uint32_t kFlashSizeByte = 30;
 inline constexpr uint32_t kCodeBlock = 0x16F00;
 inline constexpr uint32_t kCodeBlockBytes = 256;
-inline constexpr uint32_t kSoundTable = 0x17000;
-inline constexpr uint32_t kSoundRecordBytes = 8;
-inline constexpr uint32_t kSoundData = 0x17FF0;  // also the length of the BIN's fixed part
+inline constexpr uint32_t kSoundTable = KRV_SOUND_TABLE;
+inline constexpr uint32_t kSoundRecordBytes = KRV_SOUND_RECORD_BYTES;
+inline constexpr uint32_t kSoundData = KRV_SOUND_DATA;  // also the length of the BIN's fixed part
 inline constexpr uint32_t kSilenceSlotBytes = 68;
 inline constexpr uint32_t kExternalWindow = 0x8000;
 inline constexpr uint32_t kExternalWindowBytes = 0x8000;
 inline constexpr uint32_t kMinExternalBinBytes = 0xFFFF;
 inline constexpr int kStrayLibraryIndex = 509;  // what a sound missing from the library plays
+inline constexpr uint8_t kSoundToken = KRV_TOKEN_SOUND;
+inline constexpr uint8_t kSecondsToken = KRV_TOKEN_SECONDS;
+inline constexpr uint8_t kMillisecondsToken = KRV_TOKEN_MILLISECONDS;
+inline constexpr uint8_t kEndToken = KRV_TOKEN_END;
+
+// The header's code of a control mode.
+uint8_t ModeCode(int32_t controlMode);
+
+// Where the key table starts: after the header, and after 0xFF 0xFF in
+// external mode.
+inline constexpr uint32_t KeyTableOffset(bool external)
+{
+    return external ? 10 : 8;
+}
+
+// The key table's slots of a control mode that has pairs: each is a key
+// number (1-24), or 0 for 0xFF 0xFF. MP3 mode leaves its last slot
+// unwritten, so its list is one shorter. Parallel port, 3x8 Matrix and
+// Extended have none (their keys are written apart).
+std::vector<int> KeySlots(int32_t controlMode);
+
+// The offset of an equation's slot.
+uint32_t EquationSlotOffset(int number);
 
 // The bytes of one equation's slot, and whether its tokens had to be cut to
 // fit (only whole tokens are kept).

@@ -302,6 +302,8 @@ void CKR_AppDlg::dispatch(CommandId id)
         return s.SpokenPrompts();
     case ID_TOOL_FIRMWARE_HEADER:
         return s.ExportFirmwareHeader();
+    case ID_TOOL_RECOVER_PROJECT:
+        return s.RecoverProjectFromBin();
     case ID_LANGUAGE_CHINESE:
         return switchToEdition(Edition::SimplifiedChinese);
     case ID_HELP_ABOUT: {

@@ -37,6 +37,8 @@ enum CommandId : int {
     ID_TOOL_PREPARE_SOUNDS = 32850,
     ID_TOOL_SPOKEN_PROMPTS = 32851,
     ID_TOOL_FIRMWARE_HEADER = 32852,
+    // Not among the original commands: a project made again from its BIN.
+    ID_TOOL_RECOVER_PROJECT = 32860,
     ID_LANGUAGE_CHINESE = 32835,
     ID_LANGUAGE_ENGLISH = 32836,
     ID_HELP_ABOUT = 32783,
@@ -89,6 +91,7 @@ inline constexpr std::array<Command, 30> kCommands = {{
     {ID_TOOL_PREPARE_SOUNDS, Menu::Tool, "Prepare Sounds...", false, false, true},
     {ID_TOOL_SPOKEN_PROMPTS, Menu::Tool, "Spoken Prompts...", false, false, false},
     {ID_TOOL_FIRMWARE_HEADER, Menu::Tool, "Export Firmware Header...", true, false, false},
+    {ID_TOOL_RECOVER_PROJECT, Menu::Tool, "Recover Project from BIN...", false, false, true},
     {ID_LANGUAGE_CHINESE, Menu::Language, "&Chinese", false, false, false},
     {ID_LANGUAGE_ENGLISH, Menu::Language, "&English", false, false, false},
     {ID_HELP_ABOUT, Menu::Help, "&About", false, false, false},

@@ -80,6 +80,8 @@ EditionTranslation::EditionTranslation(QApplication& app) : app_(app), catalogue
     ownTexts_.emplace(*catalogue_);
     QCoreApplication::installTranslator(&*ownTexts_);
     app_.installEventFilter(this);
+    // The download tool this edition starts shows its texts in the same language.
+    qputenv("KR_EDITION", "zh_CN");
 }
 
 EditionTranslation::~EditionTranslation()

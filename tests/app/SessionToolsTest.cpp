@@ -33,3 +33,33 @@ TEST_F(SessionTools, OtherEditionSavesFirstAndStaysWhenItCannotStart)
     ASSERT_FALSE(ReadProjectFile(dir_.file("X.winproj/X.winproj"), saved));
     EXPECT_EQ(saved.key, keys);
 }
+
+TEST_F(SessionTools, RecoverOpensTheProjectMadeFromTheBinAndNeverMixesIntoAnExistingOne)
+{
+    Reopen([&](ProjectContent& c) {
+        c.library.append(Entry("a.wav", true));
+        c.equations[3].append(Entry("a.wav"));
+        c.equations[3].append(CSound::Silence(1200));
+    });
+    session_.Compile();
+    const std::string bin = session_.project().projectFilePath + ".bin";
+    port_.files = {bin, dir_.file("R.winproj")};
+    port_.forgetLog();
+    session_.RecoverProjectFromBin();
+    const std::string recovered = dir_.file("R.winproj/R.winproj");
+    EXPECT_EQ(session_.project().projectFilePath, recovered);
+    EXPECT_EQ(content().library.count(), 1);
+    EXPECT_EQ(content().equations[3].count(), 2);
+    EXPECT_EQ(content().equations[3].at(1)->lengthMs, 1200);
+    EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Project recovered from the BIN.\nThe BIN was made for "
+                                                             "32M flash: choose 32M under \"Flash :\" to compile the same BIN."});
+
+    // Again into the same place: its sound folder is not mixed with a second recovery.
+    const std::vector<uint8_t> before = ReadBytes(recovered);
+    port_.files = {bin, dir_.file("R.winproj")};
+    port_.forgetLog();
+    session_.RecoverProjectFromBin();
+    ASSERT_EQ(port_.messages.size(), 1u);
+    EXPECT_EQ(port_.messages[0].text, "A project already exists there:\n" + recovered);
+    EXPECT_EQ(ReadBytes(recovered), before);
+}

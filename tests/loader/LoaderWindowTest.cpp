@@ -10,8 +10,10 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QFileDialog>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include "LoaderSettings.h"
 #include "LoaderTestSupport.h"
@@ -116,4 +118,41 @@ TEST_F(LoaderWindowTest, ABlankProgrammerFallsBackToTheCh341a)
     EXPECT_EQ(LoadChoices().chip, "W25Q64.V");
     SaveChoices(LoaderChoices{"  ", ""});
     EXPECT_EQ(LoadChoices().programmer, "ch341a_spi");
+}
+
+TEST_F(LoaderWindowTest, ReadChipTellsWhatTheFlashHoldsAndWhetherItIsTheBinWritten)
+{
+    std::string err;
+    ASSERT_EQ(RunProgram("kr615b", {"new", dir.file("s.winproj")}, nullptr, &err), 0) << err;
+    ASSERT_EQ(RunProgram("kr615b", {"compile", dir.file("s.winproj/s.winproj")}, nullptr, &err), 0) << err;
+    const std::string binPath = dir.file("s.winproj/s.winproj.bin");
+    SaveChoices(LoaderChoices{EmulatedChip(512 * 1024, dir.file("chip.img")), {}});
+    LoaderWindow window(QString::fromStdString(binPath));
+    window.show();
+    QLabel* verdict = Part<QLabel>(window, "verdict");
+    int reads = 0;
+    const auto finished = [&](const char* button) {
+        verdict->clear();
+        const QString file = QString::fromStdString(dir.file("read" + std::to_string(++reads) + ".bin"));
+        QTimer answer;  // names the file in Read Chip's save dialog
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->selectFile(file);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        answer.start(5);
+        QTest::mouseClick(Part<QPushButton>(window, button), Qt::LeftButton);
+        return QTest::qWaitFor([&] { return !verdict->text().isEmpty(); }, 60000);
+    };
+    ASSERT_TRUE(finished("write"));
+    ASSERT_TRUE(finished("readChip"));
+    EXPECT_TRUE(verdict->text().contains("Mode: Key Mode\nSounds: 0\nEquations: 0 (none)")) << verdict->text().toStdString();
+    EXPECT_TRUE(verdict->text().contains("The chip holds the BIN last written")) << verdict->text().toStdString();
+
+    std::vector<uint8_t> chip = ReadBytes(dir.file("chip.img"));
+    chip[0x40000] = 0;  // past the BIN, where the write left the erased state
+    WriteBytes(dir.file("chip.img"), chip);
+    ASSERT_TRUE(finished("readChip"));
+    EXPECT_TRUE(verdict->text().contains("does NOT hold the BIN last written")) << verdict->text().toStdString();
 }

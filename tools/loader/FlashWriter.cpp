@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "BinCheck.h"
+#include "ChipImage.h"
 #include "FlashromCommand.h"
 
 FlashWriter::FlashWriter(QObject* parent) : QObject(parent)
@@ -120,6 +121,12 @@ std::optional<QString> FlashWriter::writePaddedCopy(qint64 chipBytes)
 
 void FlashWriter::finish(const Verdict& verdict)
 {
+    if (verdict.verified) {
+        // Read Chip compares the flash with this.
+        QFile bin(request_.binPath);
+        if (bin.open(QIODevice::ReadOnly))
+            RememberWrittenBin(request_.binPath, bin.readAll());
+    }
     running_ = false;
     paddedDir_.reset();
     Q_EMIT finished(verdict);

@@ -16,11 +16,24 @@ QString FlashromProgram()
     return found.isEmpty() ? QStringLiteral("flashrom") : found;
 }
 
-QStringList FlashromArguments(const QString& programmer, const QString& chip, const QString& image)
+namespace {
+
+QStringList ProgrammerArguments(const QString& programmer, const QString& chip)
 {
-    QStringList arguments{QStringLiteral("-V"), QStringLiteral("-p"), programmer};
+    QStringList arguments{QStringLiteral("-p"), programmer};
     if (!chip.isEmpty())
         arguments << QStringLiteral("-c") << chip;
-    arguments << QStringLiteral("-w") << image;
     return arguments;
+}
+
+}  // namespace
+
+QStringList FlashromArguments(const QString& programmer, const QString& chip, const QString& image)
+{
+    return QStringList{QStringLiteral("-V")} << ProgrammerArguments(programmer, chip) << QStringLiteral("-w") << image;
+}
+
+QStringList FlashromReadArguments(const QString& programmer, const QString& chip, const QString& file)
+{
+    return ProgrammerArguments(programmer, chip) << QStringLiteral("-r") << file;
 }

@@ -13,3 +13,6 @@ QString FlashromProgram();
 // -V makes flashrom list each block as it writes it, which drives the
 // progress bar. An empty chip lets flashrom identify the chip itself.
 QStringList FlashromArguments(const QString& programmer, const QString& chip, const QString& image);
+
+// Reads the whole chip into `file` (flashrom -r).
+QStringList FlashromReadArguments(const QString& programmer, const QString& chip, const QString& file);

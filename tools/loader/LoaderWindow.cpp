@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -19,7 +20,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "ChipImage.h"
 #include "LoaderSettings.h"
+#include "LoaderText.h"
 
 namespace {
 
@@ -93,8 +96,12 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setRange(0, 100);
+    readChip_ = new QPushButton(LoaderText("Read Chip"));
+    readChip_->setObjectName(QStringLiteral("readChip"));
+    readChip_->setToolTip(LoaderText("Read the flash into a file and show what it holds"));
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(write_);
+    runRow->addWidget(readChip_);
     runRow->addWidget(progress_, 1);
 
     output_ = new QPlainTextEdit;
@@ -129,6 +136,10 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
         progress_->setFormat(stage + QStringLiteral(": %p%"));
     });
     connect(&writer_, &FlashWriter::finished, this, &LoaderWindow::showVerdict);
+    connect(readChip_, &QPushButton::clicked, this, &LoaderWindow::readChip);
+    connect(&reader_, &FlashReader::outputLines, this,
+            [this](const QStringList& lines) { output_->appendPlainText(lines.join(QLatin1Char('\n'))); });
+    connect(&reader_, &FlashReader::finished, this, &LoaderWindow::showChipRead);
 
     showBin(binPath);
     // Opened on a BIN to write it: Return at once writes.
@@ -195,10 +206,51 @@ void LoaderWindow::showVerdict(const Verdict& verdict)
     updateButtons();
 }
 
+void LoaderWindow::readChip()
+{
+    const QString start = bin_.info ? QFileInfo(bin_.info->path).absolutePath() : QDir::homePath();
+    const QString path = QFileDialog::getSaveFileName(this, LoaderText("Save the chip's content as"),
+                                                      QDir(start).filePath(QStringLiteral("chip.bin")),
+                                                      QStringLiteral("BIN files (*.bin);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    LoaderChoices choices;
+    choices.programmer = programmer_->currentText().trimmed();
+    choices.chip = chip_->text().trimmed();
+    SaveChoices(choices);
+    chipFile_ = path;
+    output_->clear();
+    verdict_->clear();
+    progress_->setRange(0, 0);  // flashrom tells nothing of a read's progress
+    reader_.start(choices.programmer, choices.chip, path);
+    updateButtons();
+}
+
+void LoaderWindow::showChipRead(const QString& failure)
+{
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    QString text = failure;
+    if (failure.isEmpty()) {
+        QFile file(chipFile_);
+        if (file.open(QIODevice::ReadOnly))
+            text = LoaderText("Read into %1").arg(QDir::toNativeSeparators(chipFile_)) + QLatin1Char('\n') +
+                   DescribeChipImage(file.readAll(), LastWrittenBin());
+        else
+            text = LoaderText("The file %1 cannot be read: %2").arg(chipFile_, file.errorString());
+    }
+    verdict_->setText(text);
+    verdict_->setStyleSheet(failure.isEmpty() ? QString() : QStringLiteral("color: #b00000; font-weight: bold;"));
+    progress_->setFormat(failure.isEmpty() ? LoaderText("Chip read") : LoaderText("Not read"));
+    updateButtons();
+}
+
 void LoaderWindow::updateButtons()
 {
-    const bool idle = !writer_.running();
-    write_->setEnabled(idle && bin_.info && !programmer_->currentText().trimmed().isEmpty());
+    const bool idle = !writer_.running() && !reader_.running();
+    const bool programmer = !programmer_->currentText().trimmed().isEmpty();
+    write_->setEnabled(idle && bin_.info && programmer);
+    readChip_->setEnabled(idle && programmer);
     choose_->setEnabled(idle);
     programmer_->setEnabled(idle);
     chip_->setEnabled(idle);
@@ -217,6 +269,7 @@ void LoaderWindow::keyPressEvent(QKeyEvent* event)
 
 void LoaderWindow::closeEvent(QCloseEvent* event)
 {
+    reader_.disconnect(this);  // a read still running ends with the window
     if (writer_.running()) {
         const auto answer = QMessageBox::question(
             this, windowTitle(),

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "BinCheck.h"
+#include "FlashReader.h"
 #include "FlashWriter.h"
 
 class QComboBox;
@@ -31,9 +32,15 @@ private:
     void chooseBin();
     void write();
     void showVerdict(const Verdict& verdict);
+    // Read Chip: flashrom reads the flash into a file the user names, and
+    // the verdict line tells what the image holds.
+    void readChip();
+    void showChipRead(const QString& failure);
     void updateButtons();
 
     FlashWriter writer_;
+    FlashReader reader_;
+    QString chipFile_;
     BinCheck bin_;
 
     QFormLayout* binForm_;
@@ -46,6 +53,7 @@ private:
     QComboBox* programmer_;
     QLineEdit* chip_;
     QPushButton* write_;
+    QPushButton* readChip_;
     QProgressBar* progress_;
     QPlainTextEdit* output_;
     QLabel* verdict_;

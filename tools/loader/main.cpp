@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTranslator>
 
 #include "LoaderWindow.h"
 #include "ScriptMode.h"
@@ -18,6 +19,11 @@ int main(int argc, char** argv)
         return RunScriptMode(arguments);
     }
     QApplication app(argc, argv);
+    // Started by the Simplified Chinese edition, the tool's texts follow it.
+    QTranslator translator;
+    if (qEnvironmentVariable("KR_EDITION") == QLatin1String("zh_CN") &&
+        translator.load(QStringLiteral(":/translations/kr_app_zh_CN.qm")))
+        QCoreApplication::installTranslator(&translator);
     // KR_App passes an empty parameter when no project is open.
     const QStringList rest = arguments.mid(1);
     LoaderWindow window(rest.isEmpty() ? QString() : rest.first());

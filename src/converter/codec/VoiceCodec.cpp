@@ -188,25 +188,6 @@ private:
     int count_ = 0;
 };
 
-class BitReader {
-public:
-    explicit BitReader(const uint8_t* in) : in_(in) {}
-    uint32_t get(int bits)
-    {
-        while (count_ < bits) {
-            acc_ = (acc_ << 8) | *in_++;
-            count_ += 8;
-        }
-        count_ -= bits;
-        return uint32_t(acc_ >> count_) & ((1u << bits) - 1);
-    }
-
-private:
-    const uint8_t* in_;
-    uint64_t acc_ = 0;
-    int count_ = 0;
-};
-
 }  // namespace
 
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes])
@@ -255,15 +236,6 @@ void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t ou
     w.put(0, kReservedBits);
     for (int j = 0; j < kBlockSamples; ++j)
         w.put(uint32_t(codes[best][j] - kCodeMin), kCodeBits);
-}
-
-void DecodeBlock(PredictorState& state, const uint8_t in[kBlockBytes], int16_t out[kBlockSamples])
-{
-    BitReader r(in);
-    const int32_t step = kSteps[r.get(kStepBits)];
-    r.get(kReservedBits);
-    CodeBlocks<1>(&state, &step, [&](int, int, int32_t) { return int(r.get(kCodeBits)) + kCodeMin; },
-                  reinterpret_cast<int16_t(*)[kBlockSamples]>(out));
 }
 
 }  // namespace voice

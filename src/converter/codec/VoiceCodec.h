@@ -32,7 +32,4 @@ struct PredictorState {
 // the last sample) into one block.
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes]);
 
-// Decodes one block into kBlockSamples samples.
-void DecodeBlock(PredictorState& state, const uint8_t in[kBlockBytes], int16_t out[kBlockSamples]);
-
 }  // namespace voice

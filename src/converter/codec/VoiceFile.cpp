@@ -5,6 +5,7 @@
 
 #include "ByteOrder.h"
 #include "VoiceCodec.h"
+#include "krvoice.h"
 
 namespace voice {
 namespace {
@@ -95,34 +96,31 @@ std::optional<PcmSound> DecodeVoice(const uint8_t* data, size_t size, std::strin
         Fail(error, "not KR615B voice data");
         return std::nullopt;
     }
-    if (data[kVersionAt] != kFormatVersion || data[kHeaderSizeAt] != kHeaderBytes ||
-        data[kBlockSamplesAt] != kBlockSamples || data[kBlockBytesAt] != kBlockBytes ||
-        data[kOrderAt] != kPredictorOrder) {
-        Fail(error, "voice data of an unknown format version");
+    krv_header header;
+    const int status = size > UINT32_MAX ? KRV_ERR_LENGTH : krv_read_header(data, uint32_t(size), &header);
+    if (status != KRV_OK) {
+        Fail(error, status == KRV_ERR_FORMAT ? "voice data of an unknown format version"
+                                             : "the voice data's length does not match its header");
         return std::nullopt;
     }
-    const uint32_t count = GetLE32(data + kSampleCountAt);
-    const size_t blocks = BlockCount(count);
-    if (GetLE32(data + kBlockCountAt) != blocks || size - kHeaderBytes != blocks * kBlockBytes) {
-        Fail(error, "the voice data's length does not match its header");
-        return std::nullopt;
-    }
-    if (Crc32(data + kHeaderBytes, blocks * kBlockBytes) != GetLE32(data + kCrcAt)) {
+    const size_t blocks = header.block_count;
+    if (Crc32(data + kHeaderBytes, blocks * kBlockBytes) != header.checksum) {
         Fail(error, "the voice data is damaged (checksum mismatch)");
         return std::nullopt;
     }
     PcmSound sound;
-    sound.sampleRate = GetLE32(data + kSampleRateAt);
+    sound.sampleRate = header.sample_rate;
     // Decoded sound is written as WAV: a rate no WAV reader takes stops here.
     if (WavFormatRefusal(sound.sampleRate, 1, 16)) {
         Fail(error, "the voice data's sampling rate is not between 1 and 384000 Hz");
         return std::nullopt;
     }
     sound.samples.resize(blocks * kBlockSamples);
-    PredictorState state;
+    krv_decoder decoder;
+    krv_decoder_reset(&decoder);
     for (size_t b = 0; b < blocks; ++b)
-        DecodeBlock(state, data + kHeaderBytes + b * kBlockBytes, sound.samples.data() + b * kBlockSamples);
-    sound.samples.resize(count);
+        krv_decode_block(&decoder, data + kHeaderBytes + b * kBlockBytes, sound.samples.data() + b * kBlockSamples);
+    sound.samples.resize(header.sample_count);
     return sound;
 }
 
