@@ -64,7 +64,7 @@ struct Command {
 };
 
 // In menu order.
-inline constexpr std::array<Command, 30> kCommands = {{
+inline constexpr std::array<Command, 31> kCommands = {{
     {ID_FILE_NEW, Menu::File, "&New Project\tF2", false, false, false},
     {ID_FILE_OPEN, Menu::File, "&Open Project\tF3", false, false, false},
     {ID_FILE_SAVE, Menu::File, "&Save", false, false, false},
