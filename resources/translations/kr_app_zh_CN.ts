@@ -196,8 +196,8 @@
         <translation>从 BIN 恢复工程...</translation>
     </message>
     <message>
-        <source>A project already exists there:</source>
-        <translation>该位置已有工程：</translation>
+        <source>A project already exists there: %1</source>
+        <translation>该位置已有工程：%1</translation>
     </message>
     <message>
         <source>Project recovered from the BIN.</source>
@@ -880,6 +880,10 @@
         <translation>请选择另一个保存文件：%1 正是要转换的文件。</translation>
     </message>
     <message>
+        <source>The library sound %1 names no file inside the sound folder, so it cannot be compiled. Delete it and load the sound again. No BIN was completed.</source>
+        <translation>声音库中的声音 %1 不指向声音文件夹中的文件，因此无法编译。请删除它并重新加载该声音。BIN 文件未完成。</translation>
+    </message>
+    <message>
         <source>%1 names no file inside the sound folder, so no file was deleted for it.</source>
         <translation>%1 不指向声音文件夹中的文件，因此没有为它删除文件。</translation>
     </message>
@@ -1184,20 +1188,12 @@
         <translation>文件结束</translation>
     </message>
     <message>
-        <source>The library sound %1 names no file inside the sound folder, so it cannot be compiled. Delete it and load the sound again. No BIN was completed.</source>
-        <translation>库中的声音 %1 不是声音文件夹中的文件，无法编译。请删除它并重新载入该声音。未生成 BIN。</translation>
-    </message>
-    <message>
         <source>%1 is open in another window (process %2). Close it there, or wait until that command has finished, then try again.</source>
         <translation>%1 已在另一个窗口中打开（进程 %2）。请在那里关闭它，或等待该命令结束，然后再试。</translation>
     </message>
     <message>
         <source>%1 is open in another window. Close it there, or wait until that command has finished, then try again.</source>
         <translation>%1 已在另一个窗口中打开。请在那里关闭它，或等待该命令结束，然后再试。</translation>
-    </message>
-    <message>
-        <source>A project already exists there: %1</source>
-        <translation>那里已有一个项目：%1</translation>
     </message>
 </context>
 </TS>

@@ -56,7 +56,6 @@ public:
     // The status bar's last texts.
     std::string flashTotal;
     std::string equationSize;
-    std::optional<int> shownEquation;
     std::optional<bool> backgroundMusicViewEnabled;
     std::optional<int> modeCheck;
     std::vector<std::pair<int, int>> progress;
@@ -158,7 +157,7 @@ public:
         ShownTexts().insert(title);
     }
     void ShowEditingEnabled(bool on) override { editingEnabled = on; }
-    void ShowCurrentEquation(int number) override { shownEquation = number; }
+    void ShowCurrentEquation(int) override {}
     void EnableBackgroundMusicView(bool on) override { backgroundMusicViewEnabled = on; }
     void SetModeCheck(int controlMode) override { modeCheck = controlMode; }
     void ShowFlashUsage(const std::string& total, const std::string& percent) override

@@ -107,6 +107,8 @@ TEST_F(SessionLibrary, DeleteAndEmptyTakeTheCopiesButNeverAFileOutsideTheFolder)
         for (int i = 0; i < 3; ++i)
             c.equations[0].append(Entry("a.wav"));
         c.equations[0].append(Entry("b.wav"));
+        c.equations[9].append(CSound::Silence(10));
+        c.backgroundMusic.append(Entry("b.wav"));
     });
     port_.confirms.push_back(true);
     port_.selectedRows[View::Library] = 0;
@@ -119,7 +121,9 @@ TEST_F(SessionLibrary, DeleteAndEmptyTakeTheCopiesButNeverAFileOutsideTheFolder)
     port_.confirms.push_back(true);
     session_.EmptyLibrary();
     EXPECT_TRUE(Exists(outside));
-    EXPECT_TRUE(content().library.empty() && content().equations[0].empty());
+    EXPECT_FALSE(Exists(soundFile("b.wav")));
+    EXPECT_TRUE(content().library.empty() && content().equations[0].empty() && content().equations[9].empty());
+    EXPECT_EQ(content().backgroundMusic.count(), 1);
     EXPECT_EQ(port_.clears, (std::vector{View::Library, View::Playlist}));
     EXPECT_EQ(port_.messages.back().text, "Empty sound library");
 }

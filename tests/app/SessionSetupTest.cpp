@@ -43,37 +43,10 @@ TEST_F(SessionSetup, OptionsAndModeMenuApplyTheirValues)
     EXPECT_EQ(port_.modeCheck, kMp3);
 }
 
-TEST_F(SessionSetup, KeyAndEquationSetupApplyUnlessCancelled)
+// "+" stopping at an empty equation is followed through the window's keys.
+TEST_F(SessionSetup, EquationStepsStopAtBothEndsAndMinusAlwaysRebuilds)
 {
-    CKey keys;
-    keys.keyFunction[23] = kStopFunction;
-    CEquation equations;
-    equations.equationNumber[0] = 219;
-    port_.keys = {std::nullopt, keys};
-    port_.equations = {std::nullopt, equations};
-    session_.KeySetup();
-    session_.EquationSetup();
-    EXPECT_EQ(content().key, CKey{});
-    EXPECT_EQ(content().equation, CEquation{});
-    session_.KeySetup();
-    session_.EquationSetup();
-    EXPECT_EQ(content().key, keys);
-    EXPECT_EQ(content().equation, equations);
-}
-
-TEST_F(SessionSetup, PlusNeverPassesAnEmptyEquationAndMinusAlwaysRebuilds)
-{
-    Reopen([](ProjectContent& c) {
-        c.equations[0].append(CSound::Silence(10));
-        c.equations[219].append(CSound::Silence(10));
-    });
-
-    session_.NextEquation();
-    session_.NextEquation();  // equation 1 is empty
-    EXPECT_EQ(session_.currentEquation(), 1);
-    EXPECT_EQ(port_.shownEquation, 1);
-    EXPECT_EQ(port_.rebuildCount(View::Playlist), 1);
-
+    Reopen([](ProjectContent& c) { c.equations[219].append(CSound::Silence(10)); });
     session_.SelectEquation(219);
     session_.NextEquation();
     EXPECT_EQ(session_.currentEquation(), 219);

