@@ -27,10 +27,10 @@ void FitColumns(QTableView& view, const std::vector<ViewColumn>& columns)
 {
     const QHeaderView& header = *view.horizontalHeader();
     for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-        const ViewColumn& spec = columns[column];
+        const ViewColumn& wanted = columns[column];
         // The header's hint is for its text as the model gives it now.
-        const int width = std::max({spec.width, header.sectionSizeHint(column), CellWidth(view, spec.widest),
-                                    CellWidth(view, spec.title) + header.style()->pixelMetric(QStyle::PM_HeaderMargin)});
+        const int width = std::max({wanted.width, header.sectionSizeHint(column), CellWidth(view, wanted.widest),
+                                    CellWidth(view, wanted.title) + header.style()->pixelMetric(QStyle::PM_HeaderMargin)});
         view.setColumnWidth(column, width);
     }
 }
