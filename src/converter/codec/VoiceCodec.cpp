@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__) || defined(_M_X64)
-#define KR_CODEC_SSE2 1
-#include <emmintrin.h>
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define KR_CODEC_AVX2 1
+#include <immintrin.h>
 #else
-#define KR_CODEC_SSE2 0
+#define KR_CODEC_AVX2 0
 #endif
 
 namespace voice {
@@ -50,6 +50,7 @@ constexpr int32_t kSteps[kStepCount] = {
     12417, 14263, 16384, 18820, 21619, 24834, 28526, 32768, 37641, 43238, 49667, 57052, 65536, 75281, 86475, 99334,
 };
 
+
 // The adaptive part of the prediction from the kPredictorOrder values at `h`
 // (oldest first), in 1/16 sample. The sum is taken modulo 2^32 so that every
 // implementation agrees even on absurd input.
@@ -61,26 +62,15 @@ inline int32_t Predict(const int16_t* taps, const int16_t* h)
     return int32_t(acc) >> (kTapBits - kFracBits);
 }
 
-#if KR_CODEC_SSE2
-// Predict with SSE2 (every x86-64 processor has it). Each pmaddwd lane sums
-// two products; the only pair that exceeds 32 bits, (-32768)^2 twice, wraps
-// to -2^31 exactly as the sum modulo 2^32 does, so the result is the same.
-inline int32_t PredictSse2(const int16_t* taps, const int16_t* h)
-{
-    const __m128i t0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(taps));
-    const __m128i t1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(taps + 8));
-    const __m128i h0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h));
-    const __m128i h1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + 8));
-    __m128i acc = _mm_add_epi32(_mm_madd_epi16(t0, h0), _mm_madd_epi16(t1, h1));
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, _MM_SHUFFLE(1, 0, 3, 2)));
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, _MM_SHUFFLE(2, 3, 0, 1)));
-    return _mm_cvtsi128_si32(acc) >> (kTapBits - kFracBits);
-}
-#endif
-
 inline int32_t ClampPrediction(int32_t p)
 {
     return std::clamp(p, kSampleMin * (1 << kFracBits), kSampleMax * (1 << kFracBits));
+}
+
+// The fixed part of the prediction, from the last decoded sample.
+inline int32_t FixedPrediction(int32_t last)
+{
+    return (last * kEmphasis) >> (kEmphasisBits - kFracBits);
 }
 
 // The emphasised signal: the sample less the fixed part of its prediction.
@@ -97,103 +87,31 @@ inline int16_t ToSample(int32_t valueQ4)
 
 // The gain of a weight change: the residual normalised by the history's
 // energy.
-inline int16_t AdaptGain(const PredictorState& s, int32_t residual)
+inline int16_t AdaptGain(uint64_t energy, int32_t residual)
 {
-    const int shift = std::bit_width(s.energy + kEnergyFloor) + kAdaptShift + kFracBits - kWeightBits;
+    const int shift = std::bit_width(energy + kEnergyFloor) + kAdaptShift + kFracBits - kWeightBits;
     const int64_t scaled = shift >= 0 ? (int64_t(residual) << kGainBits) >> shift
                                       : int64_t(residual) << (kGainBits - shift);
     return int16_t(std::clamp<int64_t>(scaled, -32767, 32767));
 }
 
-#if KR_CODEC_SSE2
-// Adapt with SSE2, the same integer steps four weights at a time: the 16 x 16
-// bit products are whole in 32 bits, the additions wrap modulo 2^32, and a
-// tap is the weight's bits 8-23, sign-extended (as the int16_t conversion
-// keeps them), which the saturating pack then leaves alone.
-inline void AdaptSse2(PredictorState& s, const int16_t* h, int32_t residual)
+// The history's energy after a value enters it and the oldest leaves.
+inline uint64_t MoveEnergy(uint64_t energy, int16_t entering, int16_t leaving)
 {
-    const __m128i gain = _mm_set1_epi16(AdaptGain(s, residual));
-    const __m128i round = _mm_set1_epi32(1 << (kGainBits - 1));
-    for (int half = 0; half < 2; ++half) {
-        const __m128i hv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + 8 * half));
-        const __m128i lo = _mm_mullo_epi16(hv, gain);
-        const __m128i hi = _mm_mulhi_epi16(hv, gain);
-        __m128i* w = reinterpret_cast<__m128i*>(s.weights + 8 * half);
-        const __m128i c0 = _mm_srai_epi32(_mm_add_epi32(_mm_unpacklo_epi16(lo, hi), round), kGainBits);
-        const __m128i c1 = _mm_srai_epi32(_mm_add_epi32(_mm_unpackhi_epi16(lo, hi), round), kGainBits);
-        const __m128i w0 = _mm_add_epi32(_mm_loadu_si128(w), c0);
-        const __m128i w1 = _mm_add_epi32(_mm_loadu_si128(w + 1), c1);
-        _mm_storeu_si128(w, w0);
-        _mm_storeu_si128(w + 1, w1);
-        constexpr int kDrop = kWeightBits - kTapBits;
-        const __m128i t0 = _mm_srai_epi32(_mm_slli_epi32(w0, 16 - kDrop), 16);
-        const __m128i t1 = _mm_srai_epi32(_mm_slli_epi32(w1, 16 - kDrop), 16);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(s.taps + 8 * half), _mm_packs_epi32(t0, t1));
-    }
+    return energy + uint64_t(int32_t(entering) * entering) - uint64_t(int32_t(leaving) * leaving);
 }
-#endif
 
 // Moves the weights toward a smaller residual: normalised LMS, the
 // normalisation rounded to a power of two.
 inline void Adapt(PredictorState& s, const int16_t* h, int32_t residual)
 {
-    const int16_t gain = AdaptGain(s, residual);
+    const int16_t gain = AdaptGain(s.energy, residual);
     for (int i = 0; i < kPredictorOrder; ++i) {
         const int32_t change = (int32_t(gain) * int32_t(h[i]) + (1 << (kGainBits - 1))) >> kGainBits;
         // Modulo 2^32, so that even absurd input has one defined outcome.
         const int32_t w = int32_t(uint32_t(s.weights[i]) + uint32_t(change));
         s.weights[i] = w;
         s.taps[i] = int16_t(w >> (kWeightBits - kTapBits));
-    }
-}
-
-// Codes one block as the decoder decodes it, for N predictor states side by
-// side (the encoder's trial step sizes): each state is one long chain of
-// dependent steps, and interleaving them lets the processor work on all at
-// once. `codeOf(n, j, prediction)` gives state n's code for sample j; the
-// decoded samples go to out[n].
-//
-// Each sample's weight change is made after the next sample is predicted
-// (the last one at the block's end), so that the prediction need not wait for
-// the adaptation.
-// `kVector` takes the vector forms of Predict and Adapt where the processor
-// has them; they give the same results.
-template <int N, typename CodeOf, bool kVector = false>
-inline void CodeBlocks(PredictorState* s, const int32_t* step, CodeOf codeOf, int16_t (*out)[kBlockSamples])
-{
-#if KR_CODEC_SSE2
-    constexpr auto predict = kVector ? PredictSse2 : Predict;
-    constexpr auto adaptWeights = kVector ? AdaptSse2 : Adapt;
-#else
-    constexpr auto predict = Predict;
-    constexpr auto adaptWeights = Adapt;
-#endif
-    // Each history followed by the block's values, so that no value moves.
-    int16_t y[N][kPredictorOrder + kBlockSamples];
-    int32_t pending[N];  // the residual whose weight change is still to be made
-    for (int n = 0; n < N; ++n)
-        std::memcpy(y[n], s[n].history, sizeof s[n].history);
-    const auto adapt = [&](int n, int at) {
-        const int16_t* h = y[n] + at;
-        adaptWeights(s[n], h, pending[n]);
-        s[n].energy += uint64_t(int32_t(h[kPredictorOrder]) * h[kPredictorOrder]) - uint64_t(int32_t(h[0]) * h[0]);
-    };
-    for (int j = 0; j < kBlockSamples; ++j) {
-        for (int n = 0; n < N; ++n) {
-            const int32_t fixed = (s[n].last * kEmphasis) >> (kEmphasisBits - kFracBits);
-            const int32_t p = ClampPrediction(predict(s[n].taps, y[n] + j) + fixed);
-            if (j > 0)
-                adapt(n, j - 1);
-            pending[n] = codeOf(n, j, p) * step[n];
-            const int16_t sample = ToSample(p + pending[n]);
-            y[n][kPredictorOrder + j] = Emphasise(sample, s[n].last);
-            s[n].last = sample;
-            out[n][j] = sample;
-        }
-    }
-    for (int n = 0; n < N; ++n) {
-        adapt(n, kBlockSamples - 1);
-        std::memcpy(s[n].history, y[n] + kBlockSamples, sizeof s[n].history);
     }
 }
 
@@ -210,20 +128,70 @@ struct Quantiser {
     int64_t inverse = 0;
 };
 
-// The step index whose quantiser suits the block's residual, estimated with
-// the weights frozen and the source (not the decoded) samples as history.
-int EstimateStepIndex(const PredictorState& s, const int16_t* in)
+// The step sizes the encoder tries for each block, around its estimate.
+constexpr int kTrials = 3;
+
+// One block coded with each trial step size.
+struct Trials {
+    PredictorState state[kTrials];  // before the block, then after it
+    Quantiser quantiser[kTrials];
+    int32_t codes[kBlockSamples][4];  // by sample, then trial
+    int64_t error[kTrials];           // squared error of the decoded block
+};
+
+// Codes a block as the decoder decodes it, for every trial: each trial is one
+// long chain of dependent steps, and interleaving them lets the processor
+// work on all at once. Each sample's weight change is made after the next
+// sample is predicted (the last one at the block's end), so that the
+// prediction need not wait for the adaptation.
+void CodeTrials(Trials& t, const int16_t* block)
 {
-    int16_t y[kPredictorOrder + kBlockSamples];
+    // Each history followed by the block's values, so that no value moves.
+    int16_t y[kTrials][kPredictorOrder + kBlockSamples];
+    int32_t pending[kTrials];  // the residual whose weight change is still to be made
+    for (int n = 0; n < kTrials; ++n) {
+        std::memcpy(y[n], t.state[n].history, sizeof t.state[n].history);
+        t.error[n] = 0;
+    }
+    const auto adapt = [&](int n, int at) {
+        PredictorState& s = t.state[n];
+        const int16_t* h = y[n] + at;
+        Adapt(s, h, pending[n]);
+        s.energy = MoveEnergy(s.energy, h[kPredictorOrder], h[0]);
+    };
+    for (int j = 0; j < kBlockSamples; ++j) {
+        for (int n = 0; n < kTrials; ++n) {
+            PredictorState& s = t.state[n];
+            const int32_t p = ClampPrediction(Predict(s.taps, y[n] + j) + FixedPrediction(s.last));
+            if (j > 0)
+                adapt(n, j - 1);
+            const int code = t.quantiser[n].code(block[j] * (1 << kFracBits) - p);
+            t.codes[j][n] = code;
+            pending[n] = code * t.quantiser[n].step;
+            const int16_t sample = ToSample(p + pending[n]);
+            y[n][kPredictorOrder + j] = Emphasise(sample, s.last);
+            s.last = sample;
+            t.error[n] += int64_t(sample - block[j]) * (sample - block[j]);
+        }
+    }
+    for (int n = 0; n < kTrials; ++n) {
+        adapt(n, kBlockSamples - 1);
+        std::memcpy(t.state[n].history, y[n] + kBlockSamples, sizeof t.state[n].history);
+    }
+}
+
+// The block's source samples emphasised, after the history: the values the
+// step estimate predicts from.
+void EmphasiseSource(const PredictorState& s, const int16_t* in, int16_t* y)
+{
     std::memcpy(y, s.history, sizeof s.history);
     for (int j = 0; j < kBlockSamples; ++j)
         y[kPredictorOrder + j] = Emphasise(in[j], j > 0 ? in[j - 1] : s.last);
-    int64_t energy = 0;
-    for (int j = 0; j < kBlockSamples; ++j) {
-        const int32_t fixed = ((j > 0 ? in[j - 1] : s.last) * kEmphasis) >> (kEmphasisBits - kFracBits);
-        const int64_t r = in[j] * (1 << kFracBits) - ClampPrediction(Predict(s.taps, y + j) + fixed);
-        energy += r * r;
-    }
+}
+
+// The step index whose quantiser suits a residual of this energy over a block.
+int StepIndexFor(int64_t energy)
+{
     // A 32-level quantiser does best with a step near a fifth of the
     // residual's deviation.
     const int64_t target = energy / (kBlockSamples * 25);
@@ -233,9 +201,267 @@ int EstimateStepIndex(const PredictorState& s, const int16_t* in)
     return index;
 }
 
-// The step sizes the encoder tries for each block, around its estimate.
-constexpr int kTrials = 3;
+// The step index whose quantiser suits the block's residual, estimated with
+// the weights frozen and the source (not the decoded) samples as history.
+int EstimateStepIndex(const PredictorState& s, const int16_t* in)
+{
+    int16_t y[kPredictorOrder + kBlockSamples];
+    EmphasiseSource(s, in, y);
+    int64_t energy = 0;
+    for (int j = 0; j < kBlockSamples; ++j) {
+        const int64_t r = in[j] * (1 << kFracBits) -
+                          ClampPrediction(Predict(s.taps, y + j) + FixedPrediction(j > 0 ? in[j - 1] : s.last));
+        energy += r * r;
+    }
+    return StepIndexFor(energy);
+}
 
+#if KR_CODEC_AVX2
+// The same coding with AVX2 where the processor has it, giving the same
+// integers. The three trials run side by side in the lanes of one register:
+// one chain of vector steps codes a sample for all of them, and each trial's
+// weights and window stay in registers for the whole block, so no prediction
+// waits for a store. Each prediction is split: the products of its 15 older
+// values are summed while the previous sample is still being coded, and only
+// the newest value's product waits for it.
+//
+// Where the integers are not simply the same operations:
+// - pmaddwd sums two 16 x 16-bit products per lane; the only pair that
+//   exceeds 32 bits, (-32768)^2 twice, wraps to -2^31 exactly as the sum
+//   modulo 2^32 does. The newest value's product pairs it with 0.
+// - The history's energy (below 2^35) and the error sums (below 2^39) are
+//   integers held exactly in doubles; the gain's shift is a multiplication
+//   by a power of two built from the energy's exponent, then floored.
+// - The weights live in the order [0-3, 8-11] and [4-7, 12-15], which the
+//   in-lane unpacking of the window gives and the byte pick of the taps
+//   undoes.
+#define KR_AVX2 __attribute__((target("avx2")))
+
+// A lane of int32 or double per trial; the fourth lane repeats the third.
+constexpr int kLanes = 4;
+
+// The window of the coming prediction less its newest value, one place on.
+KR_AVX2 inline __m256i AdvanceWindow(__m256i h)
+{
+    return _mm256_alignr_epi8(_mm256_permute2x128_si256(h, h, 0x81), h, 2);
+}
+
+// Taps from weights in the lane order above: each weight's bits 8-23.
+KR_AVX2 inline __m256i TapsOf(__m256i a, __m256i b)
+{
+    constexpr char x = -128;  // a zero byte
+    const __m256i pickA = _mm256_setr_epi8(1, 2, 5, 6, 9, 10, 13, 14, x, x, x, x, x, x, x, x,  //
+                                           1, 2, 5, 6, 9, 10, 13, 14, x, x, x, x, x, x, x, x);
+    const __m256i pickB = _mm256_setr_epi8(x, x, x, x, x, x, x, x, 1, 2, 5, 6, 9, 10, 13, 14,  //
+                                           x, x, x, x, x, x, x, x, 1, 2, 5, 6, 9, 10, 13, 14);
+    return _mm256_or_si256(_mm256_shuffle_epi8(a, pickA), _mm256_shuffle_epi8(b, pickB));
+}
+
+// One trial's predictor: weights, the window its pending change was
+// predicted from, and the coming prediction's window without its newest
+// value.
+struct TrialRegisters {
+    __m256i weightsA, weightsB, olderWindow, window;
+};
+
+// The values that leave each trial's history, lane by lane: entry k holds
+// the value k - 1 places into the history followed by the block (entry 0 is
+// a stand-in that leaves the energy alone before the first sample).
+using LaneValues = int16_t[kPredictorOrder + kBlockSamples + 1][kLanes];
+
+// State shared by the lanes while a block is coded.
+struct LaneState {
+    __m128i older;      // each coming prediction's sum over its window
+    __m128i newestTap;  // tap 15, sign-extended
+    __m128i weight15;   // weight 15, kept apart to give tap 15 early
+    __m128i newest;     // the newest emphasised value as (value, 0) pairs
+    __m128i newestPacked;
+    __m128i last, fixed, last12;
+    __m128i pending;  // the residual whose weight change is still to be made
+    __m256d energy, error;
+};
+
+// Trial n's pending weight change with the gains' (gain, 2^11) pairs; then
+// its window takes the newest value (lane n of `newest`). Returns the
+// products of the coming prediction's older values.
+KR_AVX2 __attribute__((always_inline)) inline __m256i AdaptTrial(TrialRegisters& r, __m128i factors, __m256i newest, int n)
+{
+    const __m256i one = _mm256_set1_epi16(1);
+    const __m256i f = _mm256_permutevar8x32_epi32(_mm256_castsi128_si256(factors), _mm256_set1_epi32(n));
+    r.weightsA = _mm256_add_epi32(r.weightsA, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(r.olderWindow, one), f), kGainBits));
+    r.weightsB = _mm256_add_epi32(r.weightsB, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(r.olderWindow, one), f), kGainBits));
+    constexpr char x = -128;
+    const char b = char(2 * n);
+    const __m256i pick = _mm256_setr_epi8(x, x, x, x, x, x, x, x, x, x, x, x, x, x, x, x,  //
+                                          x, x, x, x, x, x, x, x, x, x, x, x, x, x, b, char(b + 1));
+    r.olderWindow = _mm256_or_si256(r.window, _mm256_shuffle_epi8(newest, pick));
+    r.window = AdvanceWindow(r.olderWindow);
+    return _mm256_madd_epi16(TapsOf(r.weightsA, r.weightsB), r.window);
+}
+
+// The pending weight change of every trial, made on the window its sample
+// was predicted from; then each window takes the newest value, and the sums
+// for the coming predictions are formed. `at` is the sample being coded.
+KR_AVX2 __attribute__((always_inline)) inline void AdaptTrials(LaneState& l, TrialRegisters* trials, const LaneValues& values, int at)
+{
+    // The gain: residual * 2^(25 - e), floored and clamped, where 2^e is the
+    // leading bit of energy + floor.
+    const __m256d x = _mm256_add_pd(l.energy, _mm256_set1_pd(double(kEnergyFloor)));
+    const __m256i exponent = _mm256_srli_epi64(_mm256_castpd_si256(x), 52);
+    constexpr int64_t kScaleExponent = 1023 + 1023 + kGainBits - (kAdaptShift + kFracBits - kWeightBits) - 1;
+    const __m256d scale = _mm256_castsi256_pd(_mm256_slli_epi64(_mm256_sub_epi64(_mm256_set1_epi64x(kScaleExponent), exponent), 52));
+    __m256d g = _mm256_floor_pd(_mm256_mul_pd(_mm256_cvtepi32_pd(l.pending), scale));
+    g = _mm256_min_pd(_mm256_max_pd(g, _mm256_set1_pd(-32767)), _mm256_set1_pd(32767));
+    // (gain, 2^11) pairs: pmaddwd on (h, 1) pairs gives gain * h + 2^11.
+    const __m128i factors = _mm_or_si128(_mm_and_si128(_mm256_cvttpd_epi32(g), _mm_set1_epi32(0xFFFF)),
+                                         _mm_set1_epi32(1 << (kGainBits - 1) << 16));
+    const __m128i leaving = _mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(values[at])), _mm_setzero_si128());
+    l.energy = _mm256_add_pd(l.energy, _mm256_cvtepi32_pd(_mm_sub_epi32(_mm_madd_epi16(l.newest, l.newest),
+                                                                         _mm_madd_epi16(leaving, leaving))));
+    const __m128i h15 = _mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(values[at + kPredictorOrder - 1])),
+                                           _mm_set1_epi16(1));
+    l.weight15 = _mm_add_epi32(l.weight15, _mm_srai_epi32(_mm_madd_epi16(h15, factors), kGainBits));
+    l.newestTap = _mm_srai_epi32(_mm_slli_epi32(l.weight15, 16 - (kWeightBits - kTapBits)), 16);
+
+    const __m256i newest = _mm256_broadcastsi128_si256(l.newestPacked);
+    const __m256i sums[kTrials] = {AdaptTrial(trials[0], factors, newest, 0), AdaptTrial(trials[1], factors, newest, 1),
+                                   AdaptTrial(trials[2], factors, newest, 2)};
+    const __m256i h = _mm256_hadd_epi32(_mm256_hadd_epi32(sums[0], sums[1]), _mm256_hadd_epi32(sums[2], sums[2]));
+    l.older = _mm_add_epi32(_mm256_castsi256_si128(h), _mm256_extracti128_si256(h, 1));
+}
+
+KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
+{
+    const PredictorState& s = t.state[0];  // every trial starts from it
+    alignas(16) LaneValues values;
+    for (int k = 0; k <= kPredictorOrder; ++k)
+        for (int n = 0; n < kLanes; ++n)
+            values[k][n] = s.history[k > 0 ? k - 1 : kPredictorOrder - 1];
+
+    TrialRegisters trials[kTrials];
+    const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.weights));
+    const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.weights + 8));
+    const __m256i history = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.history));
+    // Before the first sample no change is pending: a zero residual gives a
+    // zero gain, and a window of the newest value leaves the energy alone.
+    const __m256i window = _mm256_and_si256(history, _mm256_setr_epi16(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0));
+    const __m256i stale = _mm256_set1_epi16(s.history[kPredictorOrder - 1]);
+    for (TrialRegisters& r : trials)
+        r = {_mm256_permute2x128_si256(low, high, 0x20), _mm256_permute2x128_si256(low, high, 0x31), stale, window};
+
+    const __m256i taps = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.taps));
+    const __m256i sum = _mm256_madd_epi16(taps, window);
+    const __m256i h = _mm256_hadd_epi32(_mm256_hadd_epi32(sum, sum), _mm256_hadd_epi32(sum, sum));
+    LaneState l;
+    l.older = _mm_add_epi32(_mm256_castsi256_si128(h), _mm256_extracti128_si256(h, 1));
+    l.newestTap = _mm_set1_epi32(s.taps[kPredictorOrder - 1]);
+    l.weight15 = _mm_set1_epi32(s.weights[kPredictorOrder - 1]);
+    l.newest = _mm_set1_epi32(uint16_t(s.history[kPredictorOrder - 1]));
+    l.newestPacked = _mm_set1_epi16(s.history[kPredictorOrder - 1]);
+    l.last = _mm_set1_epi32(s.last);
+    l.last12 = _mm_set1_epi32(s.last * kEmphasis);
+    l.fixed = _mm_set1_epi32(FixedPrediction(s.last));
+    l.pending = _mm_setzero_si128();
+    l.energy = _mm256_set1_pd(double(s.energy));
+    l.error = _mm256_setzero_pd();
+
+    const Quantiser* q = t.quantiser;
+    const __m128i step = _mm_setr_epi32(q[0].step, q[1].step, q[2].step, q[2].step);
+    const __m128i half = _mm_srai_epi32(step, 1);
+    // The inverses (below 2^32) where pmuludq finds them: lanes 0 and 2, and
+    // 1 and 3 after a shift.
+    const __m128i inverse02 = _mm_setr_epi32(int32_t(q[0].inverse), 0, int32_t(q[2].inverse), 0);
+    const __m128i inverse13 = _mm_setr_epi32(int32_t(q[1].inverse), 0, int32_t(q[2].inverse), 0);
+    for (int j = 0; j < kBlockSamples; ++j) {
+        const __m128i source = _mm_set1_epi32(block[j]);
+        const __m128i sum = _mm_add_epi32(l.older, _mm_madd_epi16(l.newestTap, l.newest));
+        __m128i p = _mm_add_epi32(_mm_srai_epi32(sum, kTapBits - kFracBits), l.fixed);
+        p = _mm_min_epi32(_mm_max_epi32(p, _mm_set1_epi32(kSampleMin * (1 << kFracBits))),
+                          _mm_set1_epi32(kSampleMax * (1 << kFracBits)));
+        const __m128i r = _mm_sub_epi32(_mm_slli_epi32(source, kFracBits), p);
+        const __m128i a = _mm_add_epi32(_mm_abs_epi32(r), half);
+        const __m128i m02 = _mm_mul_epu32(a, inverse02);
+        const __m128i m13 = _mm_mul_epu32(_mm_srli_epi64(a, 32), inverse13);
+        const __m128i magnitude = _mm_min_epi32(_mm_blend_epi16(_mm_srli_epi64(m02, 32), m13, 0xCC), _mm_set1_epi32(-kCodeMin));
+        const __m128i code = _mm_min_epi32(_mm_sign_epi32(magnitude, r), _mm_set1_epi32(kCodeMax));
+        const __m128i residual = _mm_mullo_epi32(code, step);
+        __m128i sample = _mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(p, _mm_set1_epi32(1 << (kFracBits - 1))), residual), kFracBits);
+        sample = _mm_min_epi32(_mm_max_epi32(sample, _mm_set1_epi32(kSampleMin)), _mm_set1_epi32(kSampleMax));
+        // The saturating pack is the emphasised value's clamp.
+        const __m128i emphasised = _mm_packs_epi32(
+            _mm_srai_epi32(_mm_sub_epi32(_mm_slli_epi32(sample, kEmphasisBits), l.last12), kEmphasisBits), _mm_setzero_si128());
+
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(t.codes[j]), code);
+        const __m256d e = _mm256_cvtepi32_pd(_mm_sub_epi32(sample, source));
+        l.error = _mm256_add_pd(l.error, _mm256_mul_pd(e, e));
+        AdaptTrials(l, trials, values, j);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(values[kPredictorOrder + 1 + j]), emphasised);
+        l.newestPacked = emphasised;
+        l.newest = _mm_unpacklo_epi16(emphasised, _mm_setzero_si128());
+        l.pending = residual;
+        l.last = sample;
+        l.last12 = _mm_add_epi32(_mm_slli_epi32(sample, 3), _mm_slli_epi32(sample, 2));
+        l.fixed = _mm_srai_epi32(l.last12, kEmphasisBits - kFracBits);
+    }
+    AdaptTrials(l, trials, values, kBlockSamples);
+
+    alignas(32) double energy[kLanes], error[kLanes];
+    alignas(16) int32_t last[kLanes];
+    _mm256_store_pd(energy, l.energy);
+    _mm256_store_pd(error, l.error);
+    _mm_store_si128(reinterpret_cast<__m128i*>(last), l.last);
+    for (int n = 0; n < kTrials; ++n) {
+        const TrialRegisters& r = trials[n];
+        PredictorState& out = t.state[n];
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.history), r.olderWindow);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.taps), TapsOf(r.weightsA, r.weightsB));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights), _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x20));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights + 8), _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x31));
+        out.energy = uint64_t(energy[n]);
+        out.last = int16_t(last[n]);
+        t.error[n] = int64_t(error[n]);
+    }
+}
+
+// The step estimate with AVX2, eight samples at a time.
+KR_AVX2 int EstimateStepIndexAvx2(const PredictorState& s, const int16_t* in)
+{
+    constexpr int kWidth = 8;
+    constexpr int kPadded = (kBlockSamples + kWidth - 1) / kWidth * kWidth;
+    int16_t y[kPredictorOrder + kPadded] = {};
+    EmphasiseSource(s, in, y);
+    int16_t source[kPadded] = {}, previous[kPadded] = {};
+    std::memcpy(source, in, kBlockSamples * sizeof *in);
+    previous[0] = s.last;
+    std::memcpy(previous + 1, in, (kBlockSamples - 1) * sizeof *in);
+    const __m256i taps = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.taps));
+    __m256i energy = _mm256_setzero_si256();
+    for (int j = 0; j < kPadded; j += kWidth) {
+        __m256i sums[kWidth];
+        for (int k = 0; k < kWidth; ++k)
+            sums[k] = _mm256_madd_epi16(taps, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(y + j + k)));
+        const __m256i q0 = _mm256_hadd_epi32(_mm256_hadd_epi32(sums[0], sums[1]), _mm256_hadd_epi32(sums[2], sums[3]));
+        const __m256i q1 = _mm256_hadd_epi32(_mm256_hadd_epi32(sums[4], sums[5]), _mm256_hadd_epi32(sums[6], sums[7]));
+        const __m256i acc = _mm256_add_epi32(_mm256_permute2x128_si256(q0, q1, 0x20), _mm256_permute2x128_si256(q0, q1, 0x31));
+        const __m256i last = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(previous + j)));
+        const __m256i fixed = _mm256_srai_epi32(_mm256_add_epi32(_mm256_slli_epi32(last, 3), _mm256_slli_epi32(last, 2)),
+                                                kEmphasisBits - kFracBits);
+        __m256i p = _mm256_add_epi32(_mm256_srai_epi32(acc, kTapBits - kFracBits), fixed);
+        p = _mm256_min_epi32(_mm256_max_epi32(p, _mm256_set1_epi32(kSampleMin * (1 << kFracBits))),
+                             _mm256_set1_epi32(kSampleMax * (1 << kFracBits)));
+        const __m256i x = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + j)));
+        __m256i r = _mm256_sub_epi32(_mm256_slli_epi32(x, kFracBits), p);
+        // Past the block's end nothing counts.
+        r = _mm256_and_si256(r, _mm256_cmpgt_epi32(_mm256_set1_epi32(kBlockSamples - j),
+                                                   _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7)));
+        const __m256i odd = _mm256_srli_epi64(r, 32);
+        energy = _mm256_add_epi64(energy, _mm256_add_epi64(_mm256_mul_epi32(r, r), _mm256_mul_epi32(odd, odd)));
+    }
+    alignas(32) int64_t lanes[4];
+    _mm256_store_si256(reinterpret_cast<__m256i*>(lanes), energy);
+    return StepIndexFor(lanes[0] + lanes[1] + lanes[2] + lanes[3]);
+}
+#endif
 // Bits are packed most significant first.
 class BitWriter {
 public:
@@ -256,6 +482,36 @@ private:
     int count_ = 0;
 };
 
+// The encoder's two implementations, which give the same bytes: the plain
+// one and, where the processor has AVX2, the vector one.
+struct Coder {
+    int (*estimate)(const PredictorState&, const int16_t*);
+    void (*code)(Trials&, const int16_t*);
+};
+
+const Coder& ChosenCoder(const PredictorState& s)
+{
+    static constexpr Coder plain{EstimateStepIndex, CodeTrials};
+#if KR_CODEC_AVX2
+    static constexpr Coder vector{EstimateStepIndexAvx2, CodeTrialsAvx2};
+    static const bool hasAvx2 = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    // The vector coder holds the energy in doubles, exact for every energy a
+    // history can have; a state whose energy is not its history's is left
+    // to the plain coder.
+    uint64_t energy = 0;
+    for (int16_t v : s.history)
+        energy += uint64_t(int32_t(v) * v);
+    if (hasAvx2 && energy == s.energy)
+        return vector;
+#else
+    (void)s;
+#endif
+    return plain;
+}
+
 }  // namespace
 
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes])
@@ -264,44 +520,22 @@ void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t ou
     for (int j = 0; j < kBlockSamples; ++j)
         block[j] = in[std::min(j, count - 1)];
 
-    const int first = std::clamp(EstimateStepIndex(state, block) - 1, 0, kStepCount - kTrials);
-    PredictorState trials[kTrials];
-    int32_t steps[kTrials];
-    Quantiser quantisers[kTrials];
-    int8_t codes[kTrials][kBlockSamples];
-    int16_t decoded[kTrials][kBlockSamples];
+    const Coder& coder = ChosenCoder(state);
+    const int first = std::clamp(coder.estimate(state, block) - 1, 0, kStepCount - kTrials);
+    Trials t;
     for (int n = 0; n < kTrials; ++n) {
-        trials[n] = state;
-        quantisers[n] = Quantiser(first + n);
-        steps[n] = quantisers[n].step;
+        t.state[n] = state;
+        t.quantiser[n] = Quantiser(first + n);
     }
-    const auto codeOf = [&](int n, int j, int32_t p) {
-        const int code = quantisers[n].code(block[j] * (1 << kFracBits) - p);
-        codes[n][j] = int8_t(code);
-        return code;
-    };
-    CodeBlocks<kTrials, decltype(codeOf), true>(trials, steps, codeOf, decoded);
-    int best = 0;
-    int64_t bestError = INT64_MAX;
-    for (int n = 0; n < kTrials; ++n) {
-        int64_t error = 0;
-        for (int j = 0; j < kBlockSamples; ++j) {
-            const int64_t e = decoded[n][j] - block[j];
-            error += e * e;
-        }
-        if (error < bestError) {
-            bestError = error;
-            best = n;
-        }
-    }
-    state = trials[best];
-    const int stepIndex = first + best;
+    coder.code(t, block);
+    const int best = int(std::min_element(t.error, t.error + kTrials) - t.error);
+    state = t.state[best];
 
     BitWriter w(out);
-    w.put(uint32_t(stepIndex), kStepBits);
+    w.put(uint32_t(first + best), kStepBits);
     w.put(0, kReservedBits);
     for (int j = 0; j < kBlockSamples; ++j)
-        w.put(uint32_t(codes[best][j] - kCodeMin), kCodeBits);
+        w.put(uint32_t(t.codes[j][best] - kCodeMin), kCodeBits);
 }
 
 }  // namespace voice
