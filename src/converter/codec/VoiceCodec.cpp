@@ -1,6 +1,7 @@
 #include "VoiceCodec.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -50,6 +51,20 @@ constexpr int32_t kSteps[kStepCount] = {
     12417, 14263, 16384, 18820, 21619, 24834, 28526, 32768, 37641, 43238, 49667, 57052, 65536, 75281, 86475, 99334,
 };
 
+
+// Each step's inverse, 2^32 / step rounded up, and square.
+constexpr auto kInverses = [] {
+    std::array<int64_t, kStepCount> inverses{};
+    for (int i = 0; i < kStepCount; ++i)
+        inverses[i] = ((int64_t(1) << 32) + kSteps[i] - 1) / kSteps[i];
+    return inverses;
+}();
+constexpr auto kStepSquares = [] {
+    std::array<int64_t, kStepCount> squares{};
+    for (int i = 0; i < kStepCount; ++i)
+        squares[i] = int64_t(kSteps[i]) * kSteps[i];
+    return squares;
+}();
 
 // The adaptive part of the prediction from the kPredictorOrder values at `h`
 // (oldest first), in 1/16 sample. The sum is taken modulo 2^32 so that every
@@ -118,7 +133,7 @@ inline void Adapt(PredictorState& s, const int16_t* h, int32_t residual)
 // The code nearest to a residual, by multiplication with the step's inverse.
 struct Quantiser {
     Quantiser() = default;
-    explicit Quantiser(int index) : step(kSteps[index]), inverse(((int64_t(1) << 32) + step - 1) / step) {}
+    explicit Quantiser(int index) : step(kSteps[index]), inverse(kInverses[index]) {}
     int code(int32_t r) const
     {
         const int32_t magnitude = int32_t(((int64_t(r < 0 ? -r : r) + step / 2) * inverse) >> 32);
@@ -195,10 +210,7 @@ int StepIndexFor(int64_t energy)
     // A 32-level quantiser does best with a step near a fifth of the
     // residual's deviation.
     const int64_t target = energy / (kBlockSamples * 25);
-    int index = 0;
-    while (index < kStepCount - 1 && int64_t(kSteps[index]) * kSteps[index] < target)
-        ++index;
-    return index;
+    return int(std::lower_bound(kStepSquares.begin(), kStepSquares.end() - 1, target) - kStepSquares.begin());
 }
 
 // The step index whose quantiser suits the block's residual, estimated with
@@ -257,113 +269,96 @@ KR_AVX2 inline __m256i TapsOf(__m256i a, __m256i b)
     return _mm256_or_si256(_mm256_shuffle_epi8(a, pickA), _mm256_shuffle_epi8(b, pickB));
 }
 
-// One trial's predictor: weights, the window its pending change was
-// predicted from, and the coming prediction's window without its newest
-// value.
+// One trial's predictor: its weights, and the window its pending change's
+// sample was predicted from.
 struct TrialRegisters {
-    __m256i weightsA, weightsB, olderWindow, window;
+    __m256i weightsA, weightsB, window;
 };
 
-// The values that leave each trial's history, lane by lane: entry k holds
-// the value k - 1 places into the history followed by the block (entry 0 is
-// a stand-in that leaves the energy alone before the first sample).
-using LaneValues = int16_t[kPredictorOrder + kBlockSamples + 1][kLanes];
-
-// State shared by the lanes while a block is coded.
-struct LaneState {
-    __m128i older;      // each coming prediction's sum over its window
-    __m128i newestTap;  // tap 15, sign-extended
-    __m128i weight15;   // weight 15, kept apart to give tap 15 early
-    __m128i newest;     // the newest emphasised value as (value, 0) pairs
-    __m128i newestPacked;
-    __m128i last, fixed, last12;
-    __m128i pending;  // the residual whose weight change is still to be made
-    __m256d energy, error;
-};
+// Emphasised values lane by lane, each as a (value, 0) pair of 16-bit
+// halves: entry k holds the value k - 1 places into the history followed by
+// the block; entry 0 is a stand-in that leaves the energy alone before the
+// first sample.
+using LaneValues = __m128i[kPredictorOrder + kBlockSamples + 1];
 
 // Trial n's pending weight change with the gains' (gain, 2^11) pairs; then
 // its window takes the newest value (lane n of `newest`). Returns the
 // products of the coming prediction's older values.
-KR_AVX2 __attribute__((always_inline)) inline __m256i AdaptTrial(TrialRegisters& r, __m128i factors, __m256i newest, int n)
+KR_AVX2 __attribute__((always_inline)) inline __m256i AdaptTrial(TrialRegisters& r, __m128i factors, __m128i newest, int n)
 {
     const __m256i one = _mm256_set1_epi16(1);
     const __m256i f = _mm256_permutevar8x32_epi32(_mm256_castsi128_si256(factors), _mm256_set1_epi32(n));
-    r.weightsA = _mm256_add_epi32(r.weightsA, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(r.olderWindow, one), f), kGainBits));
-    r.weightsB = _mm256_add_epi32(r.weightsB, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(r.olderWindow, one), f), kGainBits));
-    constexpr char x = -128;
-    const char b = char(2 * n);
-    const __m256i pick = _mm256_setr_epi8(x, x, x, x, x, x, x, x, x, x, x, x, x, x, x, x,  //
-                                          x, x, x, x, x, x, x, x, x, x, x, x, x, x, b, char(b + 1));
-    r.olderWindow = _mm256_or_si256(r.window, _mm256_shuffle_epi8(newest, pick));
-    r.window = AdvanceWindow(r.olderWindow);
-    return _mm256_madd_epi16(TapsOf(r.weightsA, r.weightsB), r.window);
+    r.weightsA = _mm256_add_epi32(r.weightsA, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(r.window, one), f), kGainBits));
+    r.weightsB = _mm256_add_epi32(r.weightsB, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(r.window, one), f), kGainBits));
+    // The window one place on, lane n's newest value last.
+    const __m128i value = n == 0 ? newest : n == 1 ? _mm_srli_si128(newest, 4) : _mm_srli_si128(newest, 8);
+    r.window = _mm256_alignr_epi8(_mm256_permute2x128_si256(r.window, _mm256_castsi128_si256(value), 0x21), r.window, 2);
+    // The coming prediction's window without its newest value.
+    const __m256i older = _mm256_alignr_epi8(_mm256_permute2x128_si256(r.window, r.window, 0x81), r.window, 2);
+    return _mm256_madd_epi16(TapsOf(r.weightsA, r.weightsB), older);
 }
 
 // The pending weight change of every trial, made on the window its sample
 // was predicted from; then each window takes the newest value, and the sums
 // for the coming predictions are formed. `at` is the sample being coded.
-KR_AVX2 __attribute__((always_inline)) inline void AdaptTrials(LaneState& l, TrialRegisters* trials, const LaneValues& values, int at)
+// `newest` is the newest emphasised value, `pending` the residual whose
+// weight change is still to be made.
+KR_AVX2 __attribute__((always_inline)) inline void AdaptTrials(TrialRegisters (&trials)[kTrials], __m256d& energy, __m128i& weight15,
+                                                               __m128i& newestTap, __m128i& older, __m128i newest,
+                                                               __m128i pending, const LaneValues& values, int at)
 {
     // The gain: residual * 2^(25 - e), floored and clamped, where 2^e is the
     // leading bit of energy + floor.
-    const __m256d x = _mm256_add_pd(l.energy, _mm256_set1_pd(double(kEnergyFloor)));
+    const __m256d x = _mm256_add_pd(energy, _mm256_set1_pd(double(kEnergyFloor)));
     const __m256i exponent = _mm256_srli_epi64(_mm256_castpd_si256(x), 52);
     constexpr int64_t kScaleExponent = 1023 + 1023 + kGainBits - (kAdaptShift + kFracBits - kWeightBits) - 1;
     const __m256d scale = _mm256_castsi256_pd(_mm256_slli_epi64(_mm256_sub_epi64(_mm256_set1_epi64x(kScaleExponent), exponent), 52));
-    __m256d g = _mm256_floor_pd(_mm256_mul_pd(_mm256_cvtepi32_pd(l.pending), scale));
+    __m256d g = _mm256_floor_pd(_mm256_mul_pd(_mm256_cvtepi32_pd(pending), scale));
     g = _mm256_min_pd(_mm256_max_pd(g, _mm256_set1_pd(-32767)), _mm256_set1_pd(32767));
     // (gain, 2^11) pairs: pmaddwd on (h, 1) pairs gives gain * h + 2^11.
-    const __m128i factors = _mm_or_si128(_mm_and_si128(_mm256_cvttpd_epi32(g), _mm_set1_epi32(0xFFFF)),
-                                         _mm_set1_epi32(1 << (kGainBits - 1) << 16));
-    const __m128i leaving = _mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(values[at])), _mm_setzero_si128());
-    l.energy = _mm256_add_pd(l.energy, _mm256_cvtepi32_pd(_mm_sub_epi32(_mm_madd_epi16(l.newest, l.newest),
-                                                                         _mm_madd_epi16(leaving, leaving))));
-    const __m128i h15 = _mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(values[at + kPredictorOrder - 1])),
-                                           _mm_set1_epi16(1));
-    l.weight15 = _mm_add_epi32(l.weight15, _mm_srai_epi32(_mm_madd_epi16(h15, factors), kGainBits));
-    l.newestTap = _mm_srai_epi32(_mm_slli_epi32(l.weight15, 16 - (kWeightBits - kTapBits)), 16);
+    const __m128i gain = _mm256_cvttpd_epi32(g);
+    const __m128i factors = _mm_unpacklo_epi16(_mm_packs_epi32(gain, gain), _mm_set1_epi16(1 << (kGainBits - 1)));
+    const __m128i leaving = values[at];
+    energy = _mm256_add_pd(energy, _mm256_cvtepi32_pd(_mm_sub_epi32(_mm_madd_epi16(newest, newest), _mm_madd_epi16(leaving, leaving))));
+    const __m128i h15 = _mm_or_si128(values[at + kPredictorOrder - 1], _mm_set1_epi32(1 << 16));
+    weight15 = _mm_add_epi32(weight15, _mm_srai_epi32(_mm_madd_epi16(h15, factors), kGainBits));
+    newestTap = _mm_srai_epi32(_mm_slli_epi32(weight15, 16 - (kWeightBits - kTapBits)), 16);
 
-    const __m256i newest = _mm256_broadcastsi128_si256(l.newestPacked);
-    const __m256i sums[kTrials] = {AdaptTrial(trials[0], factors, newest, 0), AdaptTrial(trials[1], factors, newest, 1),
-                                   AdaptTrial(trials[2], factors, newest, 2)};
-    const __m256i h = _mm256_hadd_epi32(_mm256_hadd_epi32(sums[0], sums[1]), _mm256_hadd_epi32(sums[2], sums[2]));
-    l.older = _mm_add_epi32(_mm256_castsi256_si128(h), _mm256_extracti128_si256(h, 1));
+    const __m256i h = _mm256_hadd_epi32(
+        _mm256_hadd_epi32(AdaptTrial(trials[0], factors, newest, 0), AdaptTrial(trials[1], factors, newest, 1)),
+        _mm256_hadd_epi32(AdaptTrial(trials[2], factors, newest, 2), _mm256_setzero_si256()));
+    older = _mm_add_epi32(_mm256_castsi256_si128(h), _mm256_extracti128_si256(h, 1));
 }
 
 KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
 {
     const PredictorState& s = t.state[0];  // every trial starts from it
-    alignas(16) LaneValues values;
+    const int16_t newestValue = s.history[kPredictorOrder - 1];
+    LaneValues values;
     for (int k = 0; k <= kPredictorOrder; ++k)
-        for (int n = 0; n < kLanes; ++n)
-            values[k][n] = s.history[k > 0 ? k - 1 : kPredictorOrder - 1];
+        values[k] = _mm_set1_epi32(uint16_t(s.history[k > 0 ? k - 1 : kPredictorOrder - 1]));
 
-    TrialRegisters trials[kTrials];
+    // Before the first sample no change is pending: a zero residual gives a
+    // zero gain, and the newest value as the leaving one leaves the energy
+    // alone. The window is the history one place back, so that taking the
+    // newest value restores it.
     const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.weights));
     const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.weights + 8));
     const __m256i history = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.history));
-    // Before the first sample no change is pending: a zero residual gives a
-    // zero gain, and a window of the newest value leaves the energy alone.
-    const __m256i window = _mm256_and_si256(history, _mm256_setr_epi16(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0));
-    const __m256i stale = _mm256_set1_epi16(s.history[kPredictorOrder - 1]);
+    const __m256i back = _mm256_alignr_epi8(history, _mm256_permute2x128_si256(history, history, 0x08), 14);
+    TrialRegisters trials[kTrials];
     for (TrialRegisters& r : trials)
-        r = {_mm256_permute2x128_si256(low, high, 0x20), _mm256_permute2x128_si256(low, high, 0x31), stale, window};
-
+        r = {_mm256_permute2x128_si256(low, high, 0x20), _mm256_permute2x128_si256(low, high, 0x31), back};
     const __m256i taps = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.taps));
-    const __m256i sum = _mm256_madd_epi16(taps, window);
+    const __m256i sum = _mm256_madd_epi16(taps, _mm256_and_si256(history, _mm256_setr_epi16(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0)));
     const __m256i h = _mm256_hadd_epi32(_mm256_hadd_epi32(sum, sum), _mm256_hadd_epi32(sum, sum));
-    LaneState l;
-    l.older = _mm_add_epi32(_mm256_castsi256_si128(h), _mm256_extracti128_si256(h, 1));
-    l.newestTap = _mm_set1_epi32(s.taps[kPredictorOrder - 1]);
-    l.weight15 = _mm_set1_epi32(s.weights[kPredictorOrder - 1]);
-    l.newest = _mm_set1_epi32(uint16_t(s.history[kPredictorOrder - 1]));
-    l.newestPacked = _mm_set1_epi16(s.history[kPredictorOrder - 1]);
-    l.last = _mm_set1_epi32(s.last);
-    l.last12 = _mm_set1_epi32(s.last * kEmphasis);
-    l.fixed = _mm_set1_epi32(FixedPrediction(s.last));
-    l.pending = _mm_setzero_si128();
-    l.energy = _mm256_set1_pd(double(s.energy));
-    l.error = _mm256_setzero_pd();
+    __m128i older = _mm_add_epi32(_mm256_castsi256_si128(h), _mm256_extracti128_si256(h, 1));
+    __m128i newestTap = _mm_set1_epi32(s.taps[kPredictorOrder - 1]);
+    __m128i weight15 = _mm_set1_epi32(s.weights[kPredictorOrder - 1]);
+    __m128i newest = _mm_set1_epi32(uint16_t(newestValue));
+    __m128i last = _mm_set1_epi32(s.last);
+    __m128i pending = _mm_setzero_si128();
+    __m256d energy = _mm256_set1_pd(double(s.energy));
 
     const Quantiser* q = t.quantiser;
     const __m128i step = _mm_setr_epi32(q[0].step, q[1].step, q[2].step, q[2].step);
@@ -372,54 +367,58 @@ KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
     // 1 and 3 after a shift.
     const __m128i inverse02 = _mm_setr_epi32(int32_t(q[0].inverse), 0, int32_t(q[2].inverse), 0);
     const __m128i inverse13 = _mm_setr_epi32(int32_t(q[1].inverse), 0, int32_t(q[2].inverse), 0);
+    __m128i samples[kBlockSamples];
     for (int j = 0; j < kBlockSamples; ++j) {
-        const __m128i source = _mm_set1_epi32(block[j]);
-        const __m128i sum = _mm_add_epi32(l.older, _mm_madd_epi16(l.newestTap, l.newest));
-        __m128i p = _mm_add_epi32(_mm_srai_epi32(sum, kTapBits - kFracBits), l.fixed);
+        const __m128i last12 = _mm_add_epi32(_mm_slli_epi32(last, 3), _mm_slli_epi32(last, 2));
+        const __m128i sum = _mm_add_epi32(older, _mm_madd_epi16(newestTap, newest));
+        __m128i p = _mm_add_epi32(_mm_srai_epi32(sum, kTapBits - kFracBits), _mm_srai_epi32(last12, kEmphasisBits - kFracBits));
         p = _mm_min_epi32(_mm_max_epi32(p, _mm_set1_epi32(kSampleMin * (1 << kFracBits))),
                           _mm_set1_epi32(kSampleMax * (1 << kFracBits)));
-        const __m128i r = _mm_sub_epi32(_mm_slli_epi32(source, kFracBits), p);
+        const __m128i r = _mm_sub_epi32(_mm_set1_epi32(block[j] * (1 << kFracBits)), p);
         const __m128i a = _mm_add_epi32(_mm_abs_epi32(r), half);
         const __m128i m02 = _mm_mul_epu32(a, inverse02);
         const __m128i m13 = _mm_mul_epu32(_mm_srli_epi64(a, 32), inverse13);
         const __m128i magnitude = _mm_min_epi32(_mm_blend_epi16(_mm_srli_epi64(m02, 32), m13, 0xCC), _mm_set1_epi32(-kCodeMin));
         const __m128i code = _mm_min_epi32(_mm_sign_epi32(magnitude, r), _mm_set1_epi32(kCodeMax));
         const __m128i residual = _mm_mullo_epi32(code, step);
-        __m128i sample = _mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(p, _mm_set1_epi32(1 << (kFracBits - 1))), residual), kFracBits);
-        sample = _mm_min_epi32(_mm_max_epi32(sample, _mm_set1_epi32(kSampleMin)), _mm_set1_epi32(kSampleMax));
-        // The saturating pack is the emphasised value's clamp.
-        const __m128i emphasised = _mm_packs_epi32(
-            _mm_srai_epi32(_mm_sub_epi32(_mm_slli_epi32(sample, kEmphasisBits), l.last12), kEmphasisBits), _mm_setzero_si128());
+        // The saturating packs are the clamps of the sample and of the
+        // emphasised value.
+        const __m128i sample = _mm_cvtepi16_epi32(_mm_packs_epi32(
+            _mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(p, _mm_set1_epi32(1 << (kFracBits - 1))), residual), kFracBits),
+            _mm_setzero_si128()));
+        const __m128i emphasised = _mm_cvtepu16_epi32(_mm_packs_epi32(
+            _mm_srai_epi32(_mm_sub_epi32(_mm_slli_epi32(sample, kEmphasisBits), last12), kEmphasisBits), _mm_setzero_si128()));
 
         _mm_storeu_si128(reinterpret_cast<__m128i*>(t.codes[j]), code);
-        const __m256d e = _mm256_cvtepi32_pd(_mm_sub_epi32(sample, source));
-        l.error = _mm256_add_pd(l.error, _mm256_mul_pd(e, e));
-        AdaptTrials(l, trials, values, j);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(values[kPredictorOrder + 1 + j]), emphasised);
-        l.newestPacked = emphasised;
-        l.newest = _mm_unpacklo_epi16(emphasised, _mm_setzero_si128());
-        l.pending = residual;
-        l.last = sample;
-        l.last12 = _mm_add_epi32(_mm_slli_epi32(sample, 3), _mm_slli_epi32(sample, 2));
-        l.fixed = _mm_srai_epi32(l.last12, kEmphasisBits - kFracBits);
+        samples[j] = sample;
+        AdaptTrials(trials, energy, weight15, newestTap, older, newest, pending, values, j);
+        values[kPredictorOrder + 1 + j] = emphasised;
+        newest = emphasised;
+        pending = residual;
+        last = sample;
     }
-    AdaptTrials(l, trials, values, kBlockSamples);
+    AdaptTrials(trials, energy, weight15, newestTap, older, newest, pending, values, kBlockSamples);
 
-    alignas(32) double energy[kLanes], error[kLanes];
-    alignas(16) int32_t last[kLanes];
-    _mm256_store_pd(energy, l.energy);
-    _mm256_store_pd(error, l.error);
-    _mm_store_si128(reinterpret_cast<__m128i*>(last), l.last);
+    __m256d error = _mm256_setzero_pd();
+    for (int j = 0; j < kBlockSamples; ++j) {
+        const __m256d e = _mm256_cvtepi32_pd(_mm_sub_epi32(samples[j], _mm_set1_epi32(block[j])));
+        error = _mm256_add_pd(error, _mm256_mul_pd(e, e));
+    }
+    alignas(32) double energies[kLanes], errors[kLanes];
+    alignas(16) int32_t lasts[kLanes];
+    _mm256_store_pd(energies, energy);
+    _mm256_store_pd(errors, error);
+    _mm_store_si128(reinterpret_cast<__m128i*>(lasts), last);
     for (int n = 0; n < kTrials; ++n) {
         const TrialRegisters& r = trials[n];
         PredictorState& out = t.state[n];
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.history), r.olderWindow);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.history), r.window);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.taps), TapsOf(r.weightsA, r.weightsB));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights), _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x20));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights + 8), _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x31));
-        out.energy = uint64_t(energy[n]);
-        out.last = int16_t(last[n]);
-        t.error[n] = int64_t(error[n]);
+        out.energy = uint64_t(energies[n]);
+        out.last = int16_t(lasts[n]);
+        t.error[n] = int64_t(errors[n]);
     }
 }
 
@@ -427,16 +426,28 @@ KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
 KR_AVX2 int EstimateStepIndexAvx2(const PredictorState& s, const int16_t* in)
 {
     constexpr int kWidth = 8;
-    constexpr int kPadded = (kBlockSamples + kWidth - 1) / kWidth * kWidth;
-    int16_t y[kPredictorOrder + kPadded] = {};
-    EmphasiseSource(s, in, y);
+    constexpr int kPadded = (kBlockSamples + 2 * kWidth - 1) / (2 * kWidth) * (2 * kWidth);
     int16_t source[kPadded] = {}, previous[kPadded] = {};
     std::memcpy(source, in, kBlockSamples * sizeof *in);
     previous[0] = s.last;
     std::memcpy(previous + 1, in, (kBlockSamples - 1) * sizeof *in);
+    // The history, then the block's samples emphasised, sixteen at a time.
+    int16_t y[kPredictorOrder + kPadded];
+    std::memcpy(y, s.history, sizeof s.history);
+    for (int j = 0; j < kPadded; j += 2 * kWidth) {
+        __m256i v[2];
+        for (int k = 0; k < 2; ++k) {
+            const __m256i x = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + j + kWidth * k)));
+            const __m256i last = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(previous + j + kWidth * k)));
+            const __m256i last12 = _mm256_add_epi32(_mm256_slli_epi32(last, 3), _mm256_slli_epi32(last, 2));
+            v[k] = _mm256_srai_epi32(_mm256_sub_epi32(_mm256_slli_epi32(x, kEmphasisBits), last12), kEmphasisBits);
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(y + kPredictorOrder + j),
+                            _mm256_permute4x64_epi64(_mm256_packs_epi32(v[0], v[1]), _MM_SHUFFLE(3, 1, 2, 0)));
+    }
     const __m256i taps = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.taps));
     __m256i energy = _mm256_setzero_si256();
-    for (int j = 0; j < kPadded; j += kWidth) {
+    for (int j = 0; j < kBlockSamples; j += kWidth) {
         __m256i sums[kWidth];
         for (int k = 0; k < kWidth; ++k)
             sums[k] = _mm256_madd_epi16(taps, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(y + j + k)));
@@ -462,7 +473,7 @@ KR_AVX2 int EstimateStepIndexAvx2(const PredictorState& s, const int16_t* in)
     return StepIndexFor(lanes[0] + lanes[1] + lanes[2] + lanes[3]);
 }
 #endif
-// Bits are packed most significant first.
+// Bits are packed most significant first, 32 at a time.
 class BitWriter {
 public:
     explicit BitWriter(uint8_t* out) : out_(out) {}
@@ -470,10 +481,19 @@ public:
     {
         acc_ = (acc_ << bits) | value;
         count_ += bits;
-        while (count_ >= 8) {
-            count_ -= 8;
-            *out_++ = uint8_t(acc_ >> count_);
+        if (count_ >= 32) {
+            count_ -= 32;
+            const uint32_t v = uint32_t(acc_ >> count_);
+            const uint8_t bytes[4] = {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)};
+            std::memcpy(out_, bytes, 4);
+            out_ += 4;
         }
+    }
+    // Writes the whole bytes still held.
+    void flush()
+    {
+        for (; count_ >= 8; count_ -= 8)
+            *out_++ = uint8_t(acc_ >> (count_ - 8));
     }
 
 private:
@@ -516,10 +536,13 @@ const Coder& ChosenCoder(const PredictorState& s)
 
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes])
 {
-    int16_t block[kBlockSamples];
-    for (int j = 0; j < kBlockSamples; ++j)
-        block[j] = in[std::min(j, count - 1)];
-
+    int16_t padded[kBlockSamples];
+    const int16_t* block = in;
+    if (count < kBlockSamples) {
+        std::copy(in, in + count, padded);
+        std::fill(padded + count, padded + kBlockSamples, in[count - 1]);
+        block = padded;
+    }
     const Coder& coder = ChosenCoder(state);
     const int first = std::clamp(coder.estimate(state, block) - 1, 0, kStepCount - kTrials);
     Trials t;
@@ -536,6 +559,7 @@ void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t ou
     w.put(0, kReservedBits);
     for (int j = 0; j < kBlockSamples; ++j)
         w.put(uint32_t(t.codes[j][best] - kCodeMin), kCodeBits);
+    w.flush();
 }
 
 }  // namespace voice
