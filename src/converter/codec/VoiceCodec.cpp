@@ -52,18 +52,21 @@ constexpr int32_t kSteps[kStepCount] = {
 };
 
 
-// Each step's inverse, 2^32 / step rounded up, and square.
+// Each step's inverse, 2^32 / step rounded up.
 constexpr auto kInverses = [] {
     std::array<int64_t, kStepCount> inverses{};
     for (int i = 0; i < kStepCount; ++i)
         inverses[i] = ((int64_t(1) << 32) + kSteps[i] - 1) / kSteps[i];
     return inverses;
 }();
-constexpr auto kStepSquares = [] {
-    std::array<int64_t, kStepCount> squares{};
+// For each step, the least residual energy over a block for which a larger
+// step suits better (see StepIndexFor).
+constexpr int64_t kEnergyPerTarget = kBlockSamples * 25;
+constexpr auto kStepLimits = [] {
+    std::array<int64_t, kStepCount> limits{};
     for (int i = 0; i < kStepCount; ++i)
-        squares[i] = int64_t(kSteps[i]) * kSteps[i];
-    return squares;
+        limits[i] = kEnergyPerTarget * (int64_t(kSteps[i]) * kSteps[i] + 1);
+    return limits;
 }();
 
 // The adaptive part of the prediction from the kPredictorOrder values at `h`
@@ -208,9 +211,10 @@ void EmphasiseSource(const PredictorState& s, const int16_t* in, int16_t* y)
 int StepIndexFor(int64_t energy)
 {
     // A 32-level quantiser does best with a step near a fifth of the
-    // residual's deviation.
-    const int64_t target = energy / (kBlockSamples * 25);
-    return int(std::lower_bound(kStepSquares.begin(), kStepSquares.end() - 1, target) - kStepSquares.begin());
+    // residual's deviation: the first step whose square is at least
+    // energy / kEnergyPerTarget (rounded down), that is, whose limit exceeds
+    // the energy.
+    return int(std::upper_bound(kStepLimits.begin(), kStepLimits.end() - 1, energy) - kStepLimits.begin());
 }
 
 // The step index whose quantiser suits the block's residual, estimated with
