@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -513,6 +514,8 @@ struct Coder {
     void (*code)(Trials&, const int16_t*);
 };
 
+std::atomic<bool> plainRequested{false};
+
 const Coder& ChosenCoder(const PredictorState& s)
 {
     static constexpr Coder plain{EstimateStepIndex, CodeTrials};
@@ -528,7 +531,7 @@ const Coder& ChosenCoder(const PredictorState& s)
     uint64_t energy = 0;
     for (int16_t v : s.history)
         energy += uint64_t(int32_t(v) * v);
-    if (hasAvx2 && energy == s.energy)
+    if (hasAvx2 && !plainRequested.load(std::memory_order_relaxed) && energy == s.energy)
         return vector;
 #else
     (void)s;
@@ -537,6 +540,11 @@ const Coder& ChosenCoder(const PredictorState& s)
 }
 
 }  // namespace
+
+void UsePlainEncoder(bool plain)
+{
+    plainRequested = plain;
+}
 
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes])
 {

@@ -32,4 +32,8 @@ struct PredictorState {
 // the last sample) into one block.
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes]);
 
+// EncodeBlock takes a vector implementation where the processor has one; it
+// gives the same bytes as the plain one, which tests ask for to compare.
+void UsePlainEncoder(bool plain);
+
 }  // namespace voice
