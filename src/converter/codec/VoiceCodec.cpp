@@ -199,15 +199,6 @@ void CodeTrials(Trials& t, const int16_t* block)
     }
 }
 
-// The block's source samples emphasised, after the history: the values the
-// step estimate predicts from.
-void EmphasiseSource(const PredictorState& s, const int16_t* in, int16_t* y)
-{
-    std::memcpy(y, s.history, sizeof s.history);
-    for (int j = 0; j < kBlockSamples; ++j)
-        y[kPredictorOrder + j] = Emphasise(in[j], j > 0 ? in[j - 1] : s.last);
-}
-
 // The step index whose quantiser suits a residual of this energy over a block.
 int StepIndexFor(int64_t energy)
 {
@@ -223,7 +214,9 @@ int StepIndexFor(int64_t energy)
 int EstimateStepIndex(const PredictorState& s, const int16_t* in)
 {
     int16_t y[kPredictorOrder + kBlockSamples];
-    EmphasiseSource(s, in, y);
+    std::memcpy(y, s.history, sizeof s.history);
+    for (int j = 0; j < kBlockSamples; ++j)
+        y[kPredictorOrder + j] = Emphasise(in[j], j > 0 ? in[j - 1] : s.last);
     int64_t energy = 0;
     for (int j = 0; j < kBlockSamples; ++j) {
         const int64_t r = in[j] * (1 << kFracBits) -
@@ -289,18 +282,20 @@ using LaneValues = __m128i[kPredictorOrder + kBlockSamples + 1];
 // Trial n's pending weight change with the gains' (gain, 2^11) pairs; then
 // its window takes the newest value (lane n of `newest`). Returns the
 // products of the coming prediction's older values.
-KR_AVX2 __attribute__((always_inline)) inline __m256i AdaptTrial(TrialRegisters& r, __m128i factors, __m128i newest, int n)
+KR_AVX2 __attribute__((always_inline)) inline __m256i AdaptTrial(TrialRegisters& r, __m128i factors, __m128i newest,
+                                                                 int n)
 {
     const __m256i one = _mm256_set1_epi16(1);
     const __m256i f = _mm256_permutevar8x32_epi32(_mm256_castsi128_si256(factors), _mm256_set1_epi32(n));
-    r.weightsA = _mm256_add_epi32(r.weightsA, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(r.window, one), f), kGainBits));
-    r.weightsB = _mm256_add_epi32(r.weightsB, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(r.window, one), f), kGainBits));
+    r.weightsA = _mm256_add_epi32(
+        r.weightsA, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(r.window, one), f), kGainBits));
+    r.weightsB = _mm256_add_epi32(
+        r.weightsB, _mm256_srai_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(r.window, one), f), kGainBits));
     // The window one place on, lane n's newest value last.
     const __m128i value = n == 0 ? newest : n == 1 ? _mm_srli_si128(newest, 4) : _mm_srli_si128(newest, 8);
-    r.window = _mm256_alignr_epi8(_mm256_permute2x128_si256(r.window, _mm256_castsi128_si256(value), 0x21), r.window, 2);
-    // The coming prediction's window without its newest value.
-    const __m256i older = _mm256_alignr_epi8(_mm256_permute2x128_si256(r.window, r.window, 0x81), r.window, 2);
-    return _mm256_madd_epi16(TapsOf(r.weightsA, r.weightsB), older);
+    r.window =
+        _mm256_alignr_epi8(_mm256_permute2x128_si256(r.window, _mm256_castsi128_si256(value), 0x21), r.window, 2);
+    return _mm256_madd_epi16(TapsOf(r.weightsA, r.weightsB), AdvanceWindow(r.window));
 }
 
 // The pending weight change of every trial, made on the window its sample
@@ -308,23 +303,26 @@ KR_AVX2 __attribute__((always_inline)) inline __m256i AdaptTrial(TrialRegisters&
 // for the coming predictions are formed. `at` is the sample being coded.
 // `newest` is the newest emphasised value, `pending` the residual whose
 // weight change is still to be made.
-KR_AVX2 __attribute__((always_inline)) inline void AdaptTrials(TrialRegisters (&trials)[kTrials], __m256d& energy, __m128i& weight15,
-                                                               __m128i& newestTap, __m128i& older, __m128i newest,
-                                                               __m128i pending, const LaneValues& values, int at)
+KR_AVX2 __attribute__((always_inline)) inline void AdaptTrials(TrialRegisters (&trials)[kTrials], __m256d& energy,
+                                                               __m128i& weight15, __m128i& newestTap, __m128i& older,
+                                                               __m128i newest, __m128i pending,
+                                                               const LaneValues& values, int at)
 {
     // The gain: residual * 2^(25 - e), floored and clamped, where 2^e is the
     // leading bit of energy + floor.
     const __m256d x = _mm256_add_pd(energy, _mm256_set1_pd(double(kEnergyFloor)));
     const __m256i exponent = _mm256_srli_epi64(_mm256_castpd_si256(x), 52);
     constexpr int64_t kScaleExponent = 1023 + 1023 + kGainBits - (kAdaptShift + kFracBits - kWeightBits) - 1;
-    const __m256d scale = _mm256_castsi256_pd(_mm256_slli_epi64(_mm256_sub_epi64(_mm256_set1_epi64x(kScaleExponent), exponent), 52));
+    const __m256d scale =
+        _mm256_castsi256_pd(_mm256_slli_epi64(_mm256_sub_epi64(_mm256_set1_epi64x(kScaleExponent), exponent), 52));
     __m256d g = _mm256_floor_pd(_mm256_mul_pd(_mm256_cvtepi32_pd(pending), scale));
     g = _mm256_min_pd(_mm256_max_pd(g, _mm256_set1_pd(-32767)), _mm256_set1_pd(32767));
     // (gain, 2^11) pairs: pmaddwd on (h, 1) pairs gives gain * h + 2^11.
     const __m128i gain = _mm256_cvttpd_epi32(g);
     const __m128i factors = _mm_unpacklo_epi16(_mm_packs_epi32(gain, gain), _mm_set1_epi16(1 << (kGainBits - 1)));
     const __m128i leaving = values[at];
-    energy = _mm256_add_pd(energy, _mm256_cvtepi32_pd(_mm_sub_epi32(_mm_madd_epi16(newest, newest), _mm_madd_epi16(leaving, leaving))));
+    energy = _mm256_add_pd(
+        energy, _mm256_cvtepi32_pd(_mm_sub_epi32(_mm_madd_epi16(newest, newest), _mm_madd_epi16(leaving, leaving))));
     const __m128i h15 = _mm_or_si128(values[at + kPredictorOrder - 1], _mm_set1_epi32(1 << 16));
     weight15 = _mm_add_epi32(weight15, _mm_srai_epi32(_mm_madd_epi16(h15, factors), kGainBits));
     newestTap = _mm_srai_epi32(_mm_slli_epi32(weight15, 16 - (kWeightBits - kTapBits)), 16);
@@ -355,7 +353,9 @@ KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
     for (TrialRegisters& r : trials)
         r = {_mm256_permute2x128_si256(low, high, 0x20), _mm256_permute2x128_si256(low, high, 0x31), back};
     const __m256i taps = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s.taps));
-    const __m256i sum = _mm256_madd_epi16(taps, _mm256_and_si256(history, _mm256_setr_epi16(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0)));
+    const __m256i sum = _mm256_madd_epi16(
+        taps,
+        _mm256_and_si256(history, _mm256_setr_epi16(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0)));
     const __m256i h = _mm256_hadd_epi32(_mm256_hadd_epi32(sum, sum), _mm256_hadd_epi32(sum, sum));
     __m128i older = _mm_add_epi32(_mm256_castsi256_si128(h), _mm256_extracti128_si256(h, 1));
     __m128i newestTap = _mm_set1_epi32(s.taps[kPredictorOrder - 1]);
@@ -376,14 +376,16 @@ KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
     for (int j = 0; j < kBlockSamples; ++j) {
         const __m128i last12 = _mm_add_epi32(_mm_slli_epi32(last, 3), _mm_slli_epi32(last, 2));
         const __m128i sum = _mm_add_epi32(older, _mm_madd_epi16(newestTap, newest));
-        __m128i p = _mm_add_epi32(_mm_srai_epi32(sum, kTapBits - kFracBits), _mm_srai_epi32(last12, kEmphasisBits - kFracBits));
+        __m128i p =
+            _mm_add_epi32(_mm_srai_epi32(sum, kTapBits - kFracBits), _mm_srai_epi32(last12, kEmphasisBits - kFracBits));
         p = _mm_min_epi32(_mm_max_epi32(p, _mm_set1_epi32(kSampleMin * (1 << kFracBits))),
                           _mm_set1_epi32(kSampleMax * (1 << kFracBits)));
         const __m128i r = _mm_sub_epi32(_mm_set1_epi32(block[j] * (1 << kFracBits)), p);
         const __m128i a = _mm_add_epi32(_mm_abs_epi32(r), half);
         const __m128i m02 = _mm_mul_epu32(a, inverse02);
         const __m128i m13 = _mm_mul_epu32(_mm_srli_epi64(a, 32), inverse13);
-        const __m128i magnitude = _mm_min_epi32(_mm_blend_epi16(_mm_srli_epi64(m02, 32), m13, 0xCC), _mm_set1_epi32(-kCodeMin));
+        const __m128i magnitude =
+            _mm_min_epi32(_mm_blend_epi16(_mm_srli_epi64(m02, 32), m13, 0xCC), _mm_set1_epi32(-kCodeMin));
         const __m128i code = _mm_min_epi32(_mm_sign_epi32(magnitude, r), _mm_set1_epi32(kCodeMax));
         const __m128i residual = _mm_mullo_epi32(code, step);
         // The saturating packs are the clamps of the sample and of the
@@ -391,8 +393,9 @@ KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
         const __m128i sample = _mm_cvtepi16_epi32(_mm_packs_epi32(
             _mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(p, _mm_set1_epi32(1 << (kFracBits - 1))), residual), kFracBits),
             _mm_setzero_si128()));
-        const __m128i emphasised = _mm_cvtepu16_epi32(_mm_packs_epi32(
-            _mm_srai_epi32(_mm_sub_epi32(_mm_slli_epi32(sample, kEmphasisBits), last12), kEmphasisBits), _mm_setzero_si128()));
+        const __m128i emphasised = _mm_cvtepu16_epi32(
+            _mm_packs_epi32(_mm_srai_epi32(_mm_sub_epi32(_mm_slli_epi32(sample, kEmphasisBits), last12), kEmphasisBits),
+                            _mm_setzero_si128()));
 
         _mm_storeu_si128(reinterpret_cast<__m128i*>(t.codes[j]), code);
         samples[j] = sample;
@@ -419,8 +422,10 @@ KR_AVX2 void CodeTrialsAvx2(Trials& t, const int16_t* block)
         PredictorState& out = t.state[n];
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.history), r.window);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.taps), TapsOf(r.weightsA, r.weightsB));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights), _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x20));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights + 8), _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x31));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights),
+                            _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x20));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.weights + 8),
+                            _mm256_permute2x128_si256(r.weightsA, r.weightsB, 0x31));
         out.energy = uint64_t(energies[n]);
         out.last = int16_t(lasts[n]);
         t.error[n] = int64_t(errors[n]);
@@ -442,8 +447,10 @@ KR_AVX2 int EstimateStepIndexAvx2(const PredictorState& s, const int16_t* in)
     for (int j = 0; j < kPadded; j += 2 * kWidth) {
         __m256i v[2];
         for (int k = 0; k < 2; ++k) {
-            const __m256i x = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + j + kWidth * k)));
-            const __m256i last = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(previous + j + kWidth * k)));
+            const __m256i x =
+                _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + j + kWidth * k)));
+            const __m256i last =
+                _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(previous + j + kWidth * k)));
             const __m256i last12 = _mm256_add_epi32(_mm256_slli_epi32(last, 3), _mm256_slli_epi32(last, 2));
             v[k] = _mm256_srai_epi32(_mm256_sub_epi32(_mm256_slli_epi32(x, kEmphasisBits), last12), kEmphasisBits);
         }
@@ -458,18 +465,19 @@ KR_AVX2 int EstimateStepIndexAvx2(const PredictorState& s, const int16_t* in)
             sums[k] = _mm256_madd_epi16(taps, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(y + j + k)));
         const __m256i q0 = _mm256_hadd_epi32(_mm256_hadd_epi32(sums[0], sums[1]), _mm256_hadd_epi32(sums[2], sums[3]));
         const __m256i q1 = _mm256_hadd_epi32(_mm256_hadd_epi32(sums[4], sums[5]), _mm256_hadd_epi32(sums[6], sums[7]));
-        const __m256i acc = _mm256_add_epi32(_mm256_permute2x128_si256(q0, q1, 0x20), _mm256_permute2x128_si256(q0, q1, 0x31));
+        const __m256i acc =
+            _mm256_add_epi32(_mm256_permute2x128_si256(q0, q1, 0x20), _mm256_permute2x128_si256(q0, q1, 0x31));
         const __m256i last = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(previous + j)));
-        const __m256i fixed = _mm256_srai_epi32(_mm256_add_epi32(_mm256_slli_epi32(last, 3), _mm256_slli_epi32(last, 2)),
-                                                kEmphasisBits - kFracBits);
+        const __m256i fixed = _mm256_srai_epi32(
+            _mm256_add_epi32(_mm256_slli_epi32(last, 3), _mm256_slli_epi32(last, 2)), kEmphasisBits - kFracBits);
         __m256i p = _mm256_add_epi32(_mm256_srai_epi32(acc, kTapBits - kFracBits), fixed);
         p = _mm256_min_epi32(_mm256_max_epi32(p, _mm256_set1_epi32(kSampleMin * (1 << kFracBits))),
                              _mm256_set1_epi32(kSampleMax * (1 << kFracBits)));
         const __m256i x = _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + j)));
         __m256i r = _mm256_sub_epi32(_mm256_slli_epi32(x, kFracBits), p);
         // Past the block's end nothing counts.
-        r = _mm256_and_si256(r, _mm256_cmpgt_epi32(_mm256_set1_epi32(kBlockSamples - j),
-                                                   _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7)));
+        r = _mm256_and_si256(
+            r, _mm256_cmpgt_epi32(_mm256_set1_epi32(kBlockSamples - j), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7)));
         const __m256i odd = _mm256_srli_epi64(r, 32);
         energy = _mm256_add_epi64(energy, _mm256_add_epi64(_mm256_mul_epi32(r, r), _mm256_mul_epi32(odd, odd)));
     }
