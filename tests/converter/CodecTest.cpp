@@ -101,15 +101,17 @@ TEST(Codec, FormatIsStable)
         seed = seed * 1103515245u + 12345u;
         harsh.samples.push_back(int16_t((i / 500) % 2 ? ((seed >> 8) & 1 ? 32767 : -32768) : int16_t(seed >> 12)));
     }
-    for (const bool plain : {false, true}) {
-        voice::UsePlainEncoder(plain);
+    using voice::EncoderKind;
+    for (const EncoderKind kind : {EncoderKind::Plain, EncoderKind::Avx2, EncoderKind::Avx512}) {
+        if (!voice::UseEncoder(kind))
+            continue;
         const std::vector<uint8_t> data = voice::EncodeVoice(sound);
         EXPECT_EQ(data[4], voice::kFormatVersion);
-        EXPECT_EQ(voice::Crc32(data.data(), data.size()), 540328517u) << "plain " << plain;
+        EXPECT_EQ(voice::Crc32(data.data(), data.size()), 540328517u) << "encoder " << int(kind);
         const std::vector<uint8_t> harshData = voice::EncodeVoice(harsh);
-        EXPECT_EQ(voice::Crc32(harshData.data(), harshData.size()), 3648231593u) << "plain " << plain;
+        EXPECT_EQ(voice::Crc32(harshData.data(), harshData.size()), 3648231593u) << "encoder " << int(kind);
     }
-    voice::UsePlainEncoder(false);
+    voice::UseEncoder(EncoderKind::Avx512);
 }
 
 TEST(Codec, DamagedDataIsRefused)
