@@ -87,7 +87,6 @@ void VoiceEncoder::encodeBlock(const int16_t* samples, int count, std::vector<ui
 void VoiceEncoder::add(const int16_t* samples, size_t count, std::vector<uint8_t>& blocks)
 {
     sampleCount_ += count;
-    blocks.reserve(blocks.size() + (size_t(pendingCount_) + count) / kBlockSamples * kBlockBytes);
     if (pendingCount_ > 0) {
         const size_t n = std::min<size_t>(count, size_t(kBlockSamples - pendingCount_));
         std::copy(samples, samples + n, pending_ + pendingCount_);
