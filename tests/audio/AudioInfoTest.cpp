@@ -7,47 +7,32 @@
 #include "common/TestFiles.h"
 #include "common/TestSound.h"
 
-namespace {
-
-struct WavCase {
-    int rate;
-    int channels;
-    int bits;
-};
-
-class WavInfo : public testing::TestWithParam<WavCase> {};
-
-}  // namespace
-
-TEST_P(WavInfo, ReportsTheStoredFormatAndBuildsTheRecord)
+TEST(AudioInfo, WavsReportTheStoredFormatAndBuildTheRecord)
 {
-    const WavCase c = GetParam();
+    // 8000 Hz makes 1.2345 s a whole number of frames (9876).
+    const struct {
+        int rate, channels, bits;
+    } cases[] = {{8000, 1, 8}, {8000, 1, 24}, {8000, 6, 16}, {22050, 2, 32}};
     ScratchDir dir;
-    const std::string path = dir.file("tone.wav");
-    WriteTestWav(path, c.rate, c.channels, c.bits, 1.2345);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bits);
+        const std::string path = dir.file(std::to_string(c.bits) + ".wav");
+        WriteTestWav(path, c.rate, c.channels, c.bits, 1.2345);
+        const AudioInfo info = ReadAudioInfo(path);
+        EXPECT_EQ(std::tuple(info.sampleRate, info.channels, info.bits, info.aux),
+                  std::tuple(double(c.rate), c.channels, c.bits, double(c.rate) * c.channels * c.bits));
+        EXPECT_NEAR(info.duration, 1.2345, 0.5 / c.rate);
 
-    const AudioInfo info = ReadAudioInfo(path);
-    EXPECT_EQ(info.sampleRate, c.rate);
-    EXPECT_EQ(info.channels, c.channels);
-    EXPECT_EQ(info.bits, c.bits);
-    EXPECT_NEAR(info.duration, 1.2345, 0.5 / c.rate);
-    EXPECT_EQ(info.aux, double(c.rate) * c.channels * c.bits);
-
-    const CSound sound = MakeSoundRecord(path, "tone.wav");
-    EXPECT_EQ(sound.stereo, c.channels == 1 ? 0 : 1);
-    EXPECT_EQ(sound.lengthMs, 1234);
-    EXPECT_EQ(sound.auxValue, c.rate * c.channels * c.bits);
-
-    // The file forms of the rate rules read the file's rate.
-    EXPECT_EQ(GetSourceRate(path), c.rate);
-    EXPECT_EQ(IsAcceptedSourceRate(path), c.rate != 22050);
-    EXPECT_EQ(StepDownRate(path), c.rate == 22050 ? 22000 : c.rate);
+        const CSound sound = MakeSoundRecord(path, "tone.wav");
+        EXPECT_EQ(sound.stereo, c.channels == 1 ? 0 : 1);
+        EXPECT_EQ(sound.lengthMs, 1234);
+        EXPECT_EQ(sound.auxValue, c.rate * c.channels * c.bits);
+        // The file forms of the rate rules read the file's rate.
+        EXPECT_EQ(GetSourceRate(path), c.rate);
+        EXPECT_EQ(IsAcceptedSourceRate(path), c.rate != 22050);
+        EXPECT_EQ(StepDownRate(path), c.rate == 22050 ? 22000 : c.rate);
+    }
 }
-
-// 8000 Hz makes 1.2345 s a whole number of frames (9876).
-INSTANTIATE_TEST_SUITE_P(Formats, WavInfo,
-                         testing::Values(WavCase{8000, 1, 8}, WavCase{8000, 1, 24}, WavCase{8000, 6, 16},
-                                         WavCase{22050, 2, 32}));
 
 TEST(AudioInfo, WholeMillisecondLengthsAreNotCutShort)
 {

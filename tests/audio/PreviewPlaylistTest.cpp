@@ -14,7 +14,7 @@ PlaylistPreview Silences(std::initializer_list<int> lengths)
     return Playlist(entries);
 }
 
-class PreviewPlaylist : public PreviewTest {};
+using PreviewPlaylist = PreviewTest;
 
 }  // namespace
 

@@ -6,7 +6,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class PreviewSound : public PreviewTest {};
+using PreviewSound = PreviewTest;
 
 }  // namespace
 
