@@ -57,15 +57,13 @@ struct CompileFixture {
     }
 
     // A program folder of its own, with copies of the build's support files
-    // and converter; `skip` names one to leave out.
-    std::string ownProgramFolder(const std::string& skip = {})
+    // and converter.
+    std::string ownProgramFolder()
     {
         const std::string folder = dir.file("program") + "/";
         QDir().mkpath(QString::fromStdString(folder));
-        for (const char* name : {"ChimeConverter.so", "silence10ms.wav", "q31825_A3_Ext_Spi_Code.bin"}) {
-            if (name != skip)
-                QFile::copy(QString::fromStdString(ProgramDir() + name), QString::fromStdString(folder + name));
-        }
+        for (const char* name : {"ChimeConverter.so", "silence10ms.wav", "q31825_A3_Ext_Spi_Code.bin"})
+            QFile::copy(QString::fromStdString(ProgramDir() + name), QString::fromStdString(folder + name));
         programFolder = folder;
         return folder;
     }

@@ -149,13 +149,13 @@ TEST(Compile, TooLongEquationIsCutAtAWholeToken)
     EXPECT_EQ(Slice(bin, slot5 + 256, 3), Bytes({0x80, 0x0A, 0xFF}));
 }
 
-TEST(Compile, ConverterFailures)
+TEST(Compile, ConverterFailuresLeaveNoFiles)
 {
     CompileFixture f;
     CSound bad = f.makeSound("bad.wav", 8000, 100);
     WriteBytes(bad.path, {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v'});
     f.content.library.append(bad);
-    CompileResult r = f.compile();
+    const CompileResult r = f.compile();
     EXPECT_FALSE(r.saved);
     ASSERT_EQ(r.messages.size(), 2u);
     EXPECT_EQ(r.messages[0], (UserMessage{"Fail!", Caption::ApplicationName, MessageIcon::None}));
@@ -168,57 +168,47 @@ TEST(Compile, ConverterFailures)
     EXPECT_EQ(f.compile().messages.size(), 2u);
     EXPECT_FALSE(Exists(after.path + ".rbf"));
     EXPECT_FALSE(Exists(after.path + ".rbf.h"));
-    f.content.library.removeAt(1);
 
     // A stale voice-data file from an earlier run is never taken for new.
     WriteBytes(bad.path + ".rbf", std::vector<uint8_t>(100, 0xAB));
     EXPECT_EQ(f.compile().messages.size(), 2u);
     EXPECT_FALSE(Exists(bad.path + ".rbf"));
-
-    f.ownProgramFolder("ChimeConverter.so");
-    r = f.compile();
-    EXPECT_FALSE(r.saved);
-    ASSERT_EQ(r.messages.size(), 2u);
-    EXPECT_EQ(r.messages[0].text, "Load ChimeConverter Library Fail!");
-    EXPECT_EQ(r.messages[1].icon, MessageIcon::Error);
 }
 
-TEST(Compile, MissingOrShortSupportFiles)
+// The program folder may be read-only or shared by compiles running at once:
+// nothing is written there, even where a converted silence of an earlier
+// version could not be replaced. Each of its files that is missing or
+// damaged stops the compile with a message naming it.
+TEST(Compile, ProgramFolderFilesAreOnlyReadAndChecked)
 {
     CompileFixture f;
-    const std::string folder = f.ownProgramFolder("q31825_A3_Ext_Spi_Code.bin");
-    CompileResult r = f.compile();
-    EXPECT_FALSE(r.saved);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_NE(r.messages[0].text.find(folder + "q31825_A3_Ext_Spi_Code.bin"), std::string::npos);
+    const std::string folder = f.ownProgramFolder();
+    const QString qFolder = QString::fromStdString(folder);
+    const std::string code = folder + "q31825_A3_Ext_Spi_Code.bin", silence = folder + "silence10ms.wav";
+    QDir().mkpath(QString::fromStdString(silence + ".rbf"));
+    const QStringList before = QDir(qFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    ASSERT_TRUE(f.compile().saved);
+    EXPECT_EQ(QDir(qFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 
-    WriteBytes(folder + "q31825_A3_Ext_Spi_Code.bin", std::vector<uint8_t>(255, 0x11));
-    r = f.compile();
-    EXPECT_FALSE(r.saved);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_NE(r.messages[0].text.find("shorter than 256"), std::string::npos);
+    const auto refusal = [&] {
+        const CompileResult r = f.compile();
+        EXPECT_FALSE(r.saved);
+        return r.messages.empty() ? std::string() : r.messages[0].text + "|" + r.messages.back().text;
+    };
+    const std::vector<uint8_t> codeBytes = ReadBytes(code);
+    QFile::remove(QString::fromStdString(code));
+    EXPECT_NE(refusal().find(code), std::string::npos);
+    WriteBytes(code, std::vector<uint8_t>(255, 0x11));
+    EXPECT_NE(refusal().find("shorter than 256"), std::string::npos);
+    WriteBytes(code, codeBytes);
 
-    // A project folder that cannot take the BIN.
-    f.projectFile = f.dir.file("no/such/folder/P.winproj");
-    r = f.compile();
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].caption, Caption::ApplicationName);
-    EXPECT_NE(r.messages[0].text.find(f.binPath()), std::string::npos);
-}
-
-TEST(Compile, SilenceOfTheWrongSizeStopsTheCompile)
-{
-    CompileFixture f;
-    const std::string folder = f.ownProgramFolder("silence10ms.wav");
     voice::PcmSound longer;
     longer.sampleRate = 8000;
     longer.samples.assign(160, 0);  // 20 ms: three blocks
-    WriteBytes(folder + "silence10ms.wav", voice::WavBytes(longer));
-    const CompileResult r = f.compile();
-    EXPECT_FALSE(r.saved);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_NE(r.messages[0].text.find(folder + "silence10ms.wav"), std::string::npos);
-    EXPECT_NE(r.messages[0].text.find("152 bytes"), std::string::npos);
+    WriteBytes(silence, voice::WavBytes(longer));
+    const std::string wrongSilence = refusal();
+    EXPECT_NE(wrongSilence.find(silence), std::string::npos);
+    EXPECT_NE(wrongSilence.find("152 bytes"), std::string::npos);
 
     // A full library needs no silence slot, so the silence's size is moot and
     // no silence is written after the last sound.
@@ -230,20 +220,13 @@ TEST(Compile, SilenceOfTheWrongSizeStopsTheCompile)
     const size_t end = 0x17FF0 + 510 * 68;
     EXPECT_EQ(Slice(bin, end - 68, 68), CompileFixture::VoiceDataOf(*f.content.library.at(509)));
     EXPECT_EQ(bin[end], 0xFF);
-}
 
-TEST(Compile, TheProgramFolderIsOnlyRead)
-{
-    // The program folder may be read-only or shared by compiles running at
-    // once: nothing is written there, even where a converted silence of an
-    // earlier version could not be replaced.
-    CompileFixture f;
-    const std::string folder = f.ownProgramFolder();
-    QDir().mkpath(QString::fromStdString(folder + "silence10ms.wav.rbf"));
-    const QStringList before = QDir(QString::fromStdString(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const CompileResult r = f.compile();
-    ASSERT_TRUE(r.saved) << Texts(r)[0];
-    EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    const std::vector<uint8_t> bin = ReadBytes(f.binPath());
-    EXPECT_EQ(Slice(bin, 0x17FF0, 68), voice::EncodeVoice(*voice::ReadWavFile(folder + "silence10ms.wav", nullptr)));
+    QFile::remove(QString::fromStdString(folder + "ChimeConverter.so"));
+    EXPECT_EQ(refusal().substr(0, 34), "Load ChimeConverter Library Fail!|");
+
+    // A project folder that cannot take the BIN.
+    f.projectFile = f.dir.file("no/such/folder/P.winproj");
+    f.content.library = CSoundList();
+    f.programFolder = ProgramDir();
+    EXPECT_NE(refusal().find(f.binPath()), std::string::npos);
 }
