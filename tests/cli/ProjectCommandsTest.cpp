@@ -38,6 +38,7 @@ TEST(CliUsage, BadCallsEndWithTheirStatusAndWriteNothing)
     const std::string wav = dir.file("tone.wav"), o = dir.file("o.wav"), none = dir.file("none.winproj");
     WriteTestWav(wav, 44100, 2, 16, 0.2);
     WriteBytes(dir.file("text.wav"), {'R', 'I', 'F', 'F'});
+    WriteTestWav(dir.file("silent.wav"), 8000, 1, 16, 1.0, 0.0);
     WriteBytes(dir.file("bad.winproj"), {0xFF, 0xFF, 0x01});
     const std::string notRate = "is not one of 4000";
     const struct {
@@ -79,6 +80,8 @@ TEST(CliUsage, BadCallsEndWithTheirStatusAndWriteNothing)
         {{"prepare", wav, o}, 2, ""},
         {{"prepare", wav, o, "--rate", "8000", "--loudness", "0"}, 2, ""},
         {{"prepare", dir.file("text.wav"), o, "--rate", "8000"}, 1, ""},
+        {{"prepare", dir.file("silent.wav"), o, "--rate", "8000"}, 1, ""},
+        {{"prepare", dir.path(), o, "--rate", "8000"}, 1, ""},
         {{"say", "hi", o, "--rate", "8000", "--voice", "nosuchvoice"}, 2, ""},
         {{"manifest", none, "--out", o}, 1, ""},
     };
