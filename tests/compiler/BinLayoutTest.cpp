@@ -38,7 +38,7 @@ TEST(BinLayout, EquationSlots)
     EquationSlot slot = EncodeEquation(equation, index);
     EXPECT_FALSE(slot.cut);
     EXPECT_EQ(std::vector<uint8_t>(slot.bytes.begin(), slot.bytes.begin() + 10),
-              Bytes({0x44, 0x00, 0x02, 0x44, 0x00, 0x00, 0x44, 0x01, 0xFD, 0xFF}));
+              (Bytes{0x44, 0x00, 0x02, 0x44, 0x00, 0x00, 0x44, 0x01, 0xFD, 0xFF}));
 
     // 84 sounds and two silences fill the slot to the last byte.
     CSoundList full;
@@ -106,8 +106,8 @@ TEST(BinLayout, KeyTablesOfEveryControlMode)
     o.controlMode = kParallelPort;
     o.externalMode = 1;
     const std::vector<uint8_t> h = Head(o, key, equation);
-    EXPECT_EQ(Slice(h, 8, 5), Bytes({0xFF, 0xFF, 0, 100, 100}));
-    EXPECT_EQ(Slice(h, 28, 4), Bytes({1, 0xFF, 6, 0}));
+    EXPECT_EQ(Slice(h, 8, 5), (Bytes{0xFF, 0xFF, 0, 100, 100}));
+    EXPECT_EQ(Slice(h, 28, 4), (Bytes{1, 0xFF, 6, 0}));
 }
 
 TEST(BinLayout, HeaderOptionsAndCounts)
@@ -121,7 +121,7 @@ TEST(BinLayout, HeaderOptionsAndCounts)
         e.append(CSound::Silence(10));
     std::vector<uint8_t> head(kSoundData, 0);
     WriteHead(head, o, CKey(), CEquation(), equations, CSoundList(), 16);
-    EXPECT_EQ(Slice(head, 0, 8), Bytes({0xFF, 0x08, 0x02, 0xFF, 0x00, 0xFF, 0x01, 0x01}));
+    EXPECT_EQ(Slice(head, 0, 8), (Bytes{0xFF, 0x08, 0x02, 0xFF, 0x00, 0xFF, 0x01, 0x01}));
     EXPECT_EQ(head[28], 0xDD);  // every equation in use
     EXPECT_EQ(head[30], 5);
     for (const auto& [megabits, code] : {std::pair{64, 7}, {32, 6}, {16, 5}, {8, 4}, {4, 3}, {2, 2}})

@@ -69,13 +69,7 @@ struct CompileFixture {
     }
 };
 
-inline std::vector<uint8_t> Bytes(std::initializer_list<int> values)
-{
-    std::vector<uint8_t> out;
-    for (int v : values)
-        out.push_back(uint8_t(v));
-    return out;
-}
+using Bytes = std::vector<uint8_t>;
 
 inline std::vector<uint8_t> Slice(const std::vector<uint8_t>& bytes, size_t at, size_t n)
 {

@@ -26,15 +26,15 @@ TEST(Compile, NewProjectWithEmptyLibrary)
 
     const std::vector<uint8_t> bin = ReadBytes(f.binPath());
     ASSERT_EQ(bin.size(), 262144u);
-    EXPECT_EQ(Slice(bin, 0, 31), Bytes({0xFF, 0x08, 0x05, 0xFF, 0x01, 0xFF, 0x00, 0x01, 0x01, 0x00, 0x01,
+    EXPECT_EQ(Slice(bin, 0, 31), (Bytes{0xFF, 0x08, 0x05, 0xFF, 0x01, 0xFF, 0x00, 0x01, 0x01, 0x00, 0x01,
                                         0x01, 0x01, 0x02, 0x01, 0x03, 0x01, 0x04, 0x01, 0x05, 0x01, 0x06,
                                         0x01, 0x07, 0x01, 0x08, 0x01, 0x09, 0x01, 0x00, 0x06}));
     EXPECT_EQ(Slice(bin, 0x130, 126 * 256), std::vector<uint8_t>(126 * 256, 0xFF));
     EXPECT_EQ(Slice(bin, 0x10010, 94 * 256), std::vector<uint8_t>(94 * 256, 0xFF));
     EXPECT_EQ(Slice(bin, 0x7F30, 0x10010 - 0x7F30), std::vector<uint8_t>(0x10010 - 0x7F30, 0x00));
-    EXPECT_EQ(Slice(bin, 0x17000, 8), Bytes({0x90, 0x7F, 0xF0, 0xFF, 0x82, 0x88, 0x01, 0xFF}));
-    EXPECT_EQ(Slice(bin, 0x17008, 8), Bytes({0x90, 0x7F, 0x34, 0x80, 0x83, 0x88, 0x01, 0xFF}));
-    EXPECT_EQ(Slice(bin, 0x17000 + 509 * 8, 8), Bytes({0x90, 0x7F, 0x24, 0x87, 0x84, 0x88, 0x01, 0xFF}));
+    EXPECT_EQ(Slice(bin, 0x17000, 8), (Bytes{0x90, 0x7F, 0xF0, 0xFF, 0x82, 0x88, 0x01, 0xFF}));
+    EXPECT_EQ(Slice(bin, 0x17008, 8), (Bytes{0x90, 0x7F, 0x34, 0x80, 0x83, 0x88, 0x01, 0xFF}));
+    EXPECT_EQ(Slice(bin, 0x17000 + 509 * 8, 8), (Bytes{0x90, 0x7F, 0x24, 0x87, 0x84, 0x88, 0x01, 0xFF}));
     EXPECT_EQ(Slice(bin, 0x16F00, 256), Slice(ReadBytes(ProgramDir() + "q31825_A3_Ext_Spi_Code.bin"), 0, 256));
 
     // 510 copies of the converted silence, then erased flash.
@@ -67,9 +67,9 @@ TEST(Compile, LibrarySoundsEquationsAndTemporaryFiles)
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     const std::vector<uint8_t> bin = ReadBytes(f.binPath());
 
-    EXPECT_EQ(Slice(bin, 0x130, 17), Bytes({0x44, 0x00, 0x01, 0x81, 0x02, 0x80, 0xFA, 0x80, 0xFA, 0x80, 0x64,
+    EXPECT_EQ(Slice(bin, 0x130, 17), (Bytes{0x44, 0x00, 0x01, 0x81, 0x02, 0x80, 0xFA, 0x80, 0xFA, 0x80, 0x64,
                                             0x44, 0x01, 0xFD, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(Slice(bin, 0x230, 4), Bytes({0x44, 0x00, 0x00, 0xFF}));
+    EXPECT_EQ(Slice(bin, 0x230, 4), (Bytes{0x44, 0x00, 0x00, 0xFF}));
     EXPECT_EQ(bin[28], 3);  // equation 2 is the first empty one
 
     const std::vector<uint8_t> dataA = CompileFixture::VoiceDataOf(a);
@@ -78,9 +78,9 @@ TEST(Compile, LibrarySoundsEquationsAndTemporaryFiles)
     EXPECT_EQ(Slice(bin, 0x17FF0 + dataA.size(), dataB.size()), dataB);
     const uint32_t silenceStart = 0x17FF0 + uint32_t(dataA.size() + dataB.size());
     const auto banked = BankedAddress(silenceStart);
-    EXPECT_EQ(Slice(bin, 0x17000, 2), Bytes({0x50, 0x7F}));
-    EXPECT_EQ(Slice(bin, 0x17008, 2), Bytes({0x90, 0x7F}));
-    EXPECT_EQ(Slice(bin, 0x17010, 5), Bytes({0x90, 0x7F, banked[0], banked[1], banked[2]}));
+    EXPECT_EQ(Slice(bin, 0x17000, 2), (Bytes{0x50, 0x7F}));
+    EXPECT_EQ(Slice(bin, 0x17008, 2), (Bytes{0x90, 0x7F}));
+    EXPECT_EQ(Slice(bin, 0x17010, 5), (Bytes{0x90, 0x7F, banked[0], banked[1], banked[2]}));
 
     for (const CSound& s : {a, b}) {
         EXPECT_FALSE(Exists(s.path + ".rbf"));
@@ -145,8 +145,8 @@ TEST(Compile, TooLongEquationIsCutAtAWholeToken)
     const std::vector<uint8_t> bin = ReadBytes(f.binPath());
     const size_t slot5 = 0x130 + 5 * 256;
     // 256 bytes are exactly 128 whole tokens; the next slot is untouched.
-    EXPECT_EQ(Slice(bin, slot5 + 248, 8), Bytes({0x81, 0x02, 0x80, 0xFA, 0x80, 0xFA, 0x80, 0x64}));
-    EXPECT_EQ(Slice(bin, slot5 + 256, 3), Bytes({0x80, 0x0A, 0xFF}));
+    EXPECT_EQ(Slice(bin, slot5 + 248, 8), (Bytes{0x81, 0x02, 0x80, 0xFA, 0x80, 0xFA, 0x80, 0x64}));
+    EXPECT_EQ(Slice(bin, slot5 + 256, 3), (Bytes{0x80, 0x0A, 0xFF}));
 }
 
 TEST(Compile, ConverterFailuresLeaveNoFiles)
