@@ -46,7 +46,7 @@ TEST(Compile, NewProjectWithEmptyLibrary)
     EXPECT_EQ(Slice(bin, 0x20768, 262144 - 0x20768), std::vector<uint8_t>(262144 - 0x20768, 0xFF));
 }
 
-TEST(Compile, LibrarySoundsEquationsAndTemporaryFiles)
+TEST(Compile, LibrarySoundsEquationsCutsAndTemporaryFiles)
 {
     CompileFixture f;
     const CSound a = f.makeSound("a.wav", 16000, 16000);
@@ -60,12 +60,23 @@ TEST(Compile, LibrarySoundsEquationsAndTemporaryFiles)
     f.content.equations[0].append(stray);
     f.content.equations[1].append(a);
     f.content.equations[1].append(CSound::Silence(0));
+    // 84 silences of 2600 ms: an equation size of 168, but 336 bytes of tokens.
+    for (int i = 0; i < 84; ++i)
+        f.content.equations[5].append(CSound::Silence(2600));
+    f.content.equations[6].append(CSound::Silence(10));
 
     std::vector<std::pair<int, int>> progress;
     const CompileResult r = f.compile([&](int done, int total) { progress.emplace_back(done, total); });
     ASSERT_TRUE(r.saved) << Texts(r)[0];
+    EXPECT_EQ(Texts(r), (std::vector<std::string>{"BIN File Saved!\nSize: 262144 bytes",
+                                                   "Equation 5 is too long for its slot and was cut"}));
+    EXPECT_EQ(r.messages[1].icon, MessageIcon::Warning);
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     const std::vector<uint8_t> bin = ReadBytes(f.binPath());
+    // 256 bytes are exactly 128 whole tokens; the next slot is untouched.
+    const size_t slot5 = 0x130 + 5 * 256;
+    EXPECT_EQ(Slice(bin, slot5 + 248, 8), (Bytes{0x81, 0x02, 0x80, 0xFA, 0x80, 0xFA, 0x80, 0x64}));
+    EXPECT_EQ(Slice(bin, slot5 + 256, 3), (Bytes{0x80, 0x0A, 0xFF}));
 
     EXPECT_EQ(Slice(bin, 0x130, 17), (Bytes{0x44, 0x00, 0x01, 0x81, 0x02, 0x80, 0xFA, 0x80, 0xFA, 0x80, 0x64,
                                             0x44, 0x01, 0xFD, 0xFF, 0xFF, 0xFF}));
@@ -128,25 +139,6 @@ TEST(Compile, ExternalWindow)
     ASSERT_TRUE(f.compile().saved);
     bin = ReadBytes(f.binPath());
     EXPECT_EQ(Slice(bin, 0x8000, 0x8000), std::vector<uint8_t>(0x8000, 0x00));
-}
-
-TEST(Compile, TooLongEquationIsCutAtAWholeToken)
-{
-    CompileFixture f;
-    // 84 silences of 2600 ms: an equation size of 168, but 336 bytes of tokens.
-    for (int i = 0; i < 84; ++i)
-        f.content.equations[5].append(CSound::Silence(2600));
-    f.content.equations[6].append(CSound::Silence(10));
-    const CompileResult r = f.compile();
-    ASSERT_TRUE(r.saved);
-    EXPECT_EQ(Texts(r), (std::vector<std::string>{"BIN File Saved!\nSize: 262144 bytes",
-                                                   "Equation 5 is too long for its slot and was cut"}));
-    EXPECT_EQ(r.messages[1].icon, MessageIcon::Warning);
-    const std::vector<uint8_t> bin = ReadBytes(f.binPath());
-    const size_t slot5 = 0x130 + 5 * 256;
-    // 256 bytes are exactly 128 whole tokens; the next slot is untouched.
-    EXPECT_EQ(Slice(bin, slot5 + 248, 8), (Bytes{0x81, 0x02, 0x80, 0xFA, 0x80, 0xFA, 0x80, 0x64}));
-    EXPECT_EQ(Slice(bin, slot5 + 256, 3), (Bytes{0x80, 0x0A, 0xFF}));
 }
 
 TEST(Compile, ConverterFailuresLeaveNoFiles)
