@@ -8,26 +8,39 @@
 #include "common/TestFiles.h"
 #include "common/TestSound.h"
 
-TEST(CliNewShow, NewThenShowJson)
+// Load adds the files up to the first refusal and saves; show reads back
+// what new and load wrote.
+TEST(CliProject, NewLoadAndShow)
 {
     ScratchDir dir;
     std::string out, err;
-    ASSERT_EQ(RunProgram("kr615b", {"new", dir.file("Demo.winproj")}, &out, &err), 0) << err;
-    const std::string file = dir.file("Demo.winproj/Demo.winproj");
+    ASSERT_EQ(RunProgram("kr615b", {"new", dir.file("P.winproj")}, &out, &err), 0) << err;
+    const std::string file = dir.file("P.winproj/P.winproj");
     EXPECT_EQ(out, file + "\n");
-
     // An existing project file is never replaced.
-    EXPECT_EQ(RunProgram("kr615b", {"new", dir.file("Demo.winproj")}, &out, &err), 1);
+    EXPECT_EQ(RunProgram("kr615b", {"new", dir.file("P.winproj")}, &out, &err), 1);
     EXPECT_NE(err.find("already exists"), std::string::npos);
+
+    for (const char* name : {"a.wav", "b.wav"})
+        WriteTestWav(dir.file(name), 8000, 1, 16, 0.05);
+    WriteTestWav(dir.file("c.wav"), 44100, 1, 16, 0.05);
+    ASSERT_EQ(RunProgram("kr615b", {"load", file, dir.file("a.wav")}, &out, &err), 0) << err;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(RunProgram("kr615b", {"load", file, dir.file("b.wav"), dir.file("c.wav"), dir.file("a.wav")}, &out, &err),
+              1);
+    EXPECT_EQ(out, "Incompatible sampling rate, pls change it in main menu before loading into the project!\n");
+    EXPECT_EQ(ReadBytes(dir.file("P.winproj/P.winproj.sound/b.wav")), ReadBytes(dir.file("b.wav")));
 
     ASSERT_EQ(RunProgram("kr615b", {"show", "--json", file}, &out, &err), 0) << err;
     const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
+    EXPECT_EQ(o["library"].toArray().size(), 2);
+    EXPECT_EQ(o["library"].toArray()[1].toObject()["name"].toString(), "b.wav");
     EXPECT_EQ(o["equationNumber"].toArray()[23].toInt(), 23);
     EXPECT_EQ(o["options"].toObject()["controlMode"].toInt(), 6);
     EXPECT_EQ(o["equations"].toArray().size(), 220);
-
     ASSERT_EQ(RunProgram("kr615b", {"show", file}, &out, &err), 0);
     EXPECT_NE(out.find("Key Mode"), std::string::npos);
+    EXPECT_NE(out.find("\n  1  b.wav  8000 Hz  16 bit  MONO  50 ms\n"), std::string::npos) << out;
 }
 
 // Bad calls end with status 2 (usage) or 1 (failure), say why on stderr,
