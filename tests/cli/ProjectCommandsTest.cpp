@@ -96,6 +96,9 @@ TEST(CliUsage, BadCallsEndWithTheirStatusAndWriteNothing)
         {{"prepare", dir.file("silent.wav"), o, "--rate", "8000"}, 1, ""},
         {{"prepare", dir.path(), o, "--rate", "8000"}, 1, ""},
         {{"say", "hi", o, "--rate", "8000", "--voice", "nosuchvoice"}, 2, ""},
+        {{"say", "hi", o}, 2, "--rate is required"},
+        {{"say", "--voices", "x"}, 2, ""},
+        {{"say", "--list", dir.file("text.wav"), "--rate", "8000"}, 2, "go together"},
         {{"manifest", none, "--out", o}, 1, ""},
     };
     const std::vector<uint8_t> input = ReadBytes(wav);

@@ -29,6 +29,9 @@ TEST(CliPrompts, SayAndPrepareWritePreparedSoundsOrNothing)
     EXPECT_NE(err.find("line 4"), std::string::npos) << err;
     EXPECT_FALSE(QDir(QString::fromStdString(dir.file("none"))).exists());
 
+    EXPECT_EQ(RunProgram("kr615b", {"say", "--rate", "8000", "--", "-5 degrees", dir.file("one.wav")}, &out, &err), 0)
+        << err;
+    EXPECT_EQ(ReadAudioInfo(dir.file("one.wav")).sampleRate, 8000);
     WriteTestWav(dir.file("tone.wav"), 44100, 2, 16, 0.5);
     EXPECT_EQ(RunProgram("kr615b", {"prepare", dir.file("tone.wav"), dir.file("p.wav"), "--rate", "22000", "--margin", "0"}),
               0);
