@@ -492,8 +492,8 @@
         <translation>芯片被识别为多种型号：%1。请将芯片上印的型号填为芯片型号，然后重新写入。</translation>
     </message>
     <message>
-        <source>Chip too small: the chip holds %1, the BIN has %2. Use a chip of at least %2.</source>
-        <translation>芯片容量不足：芯片容量为 %1，BIN 为 %2。请使用至少 %2 的芯片。</translation>
+        <source>Chip too small: the chip holds %1, the BIN has %2. Use a chip of at least %3.</source>
+        <translation>芯片容量不足：芯片容量为 %1，BIN 为 %2。请使用至少 %3 的芯片。</translation>
     </message>
     <message>
         <source>Verify failed: the flash does not hold the BIN (%1). Its content is now unknown. Check the connections and write again.</source>

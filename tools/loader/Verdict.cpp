@@ -68,8 +68,8 @@ Verdict JudgeRun(const FlashromReport& report, const RunEnd& end, const WriteReq
                            .arg(report.matchingChips.join(QStringLiteral(", "))));
     if (report.imageLargerThanChip())
         return Failure(LoaderText("Chip too small: the chip holds %1, the BIN has %2. Use a chip of at "
-                                  "least %2.")
-                           .arg(Bytes(report.expectedBytes), Bytes(report.imageBytes)));
+                                  "least %3.")
+                           .arg(Bytes(report.expectedBytes), Bytes(report.imageBytes), Bytes(report.imageBytes)));
     if (!report.verifyFailure.isEmpty())
         return Failure(LoaderText("Verify failed: the flash does not hold the BIN (%1). Its content is now "
                                   "unknown. Check the connections and write again.")
