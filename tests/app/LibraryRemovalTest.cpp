@@ -16,12 +16,7 @@ bool Exists(const std::string& path)
 
 class LibraryRemovalTest : public ::testing::Test {
 protected:
-    LibraryRemovalTest()
-    {
-        project.projectFilePath = dir.file("p.winproj");
-        project.soundFolderPath = dir.file("p.winproj.sound");
-        QDir().mkpath(ToQtPath(project.soundFolderPath));
-    }
+    LibraryRemovalTest() { QDir().mkpath(ToQtPath(project.soundFolderPath = dir.file("p.winproj.sound"))); }
 
     // A library entry; its file is written unless `withFile` is false.
     CSound Add(const std::string& name, bool withFile = true)
@@ -40,55 +35,31 @@ protected:
     Project project;
 };
 
-TEST_F(LibraryRemovalTest, DeleteTakesTheEntryItsCopiesAndItsFile)
+// The views and messages of Delete are followed through the session.
+TEST_F(LibraryRemovalTest, DeleteTakesEveryCopyAndReportsAFileThatCannotGo)
 {
     const CSound a = Add("a.wav");
-    const CSound b = Add("b.wav");
-    auto& eq = project.content.equations;
-    eq[0].append(a);
-    eq[0].append(a);
-    eq[0].append(CSound::Silence(10));
-    eq[0].append(a);
-    eq[219].append(a);
-    eq[219].append(b);
     CSound caseTwin = a;  // a name that differs only in case is another file
     caseTwin.path = JoinPath(project.soundFolderPath, "A.wav");
-    eq[219].append(caseTwin);
-
-    const RemovalResult r = DeleteLibraryEntry(project, 0);
-    EXPECT_TRUE(r.changed);
-    EXPECT_TRUE(r.messages.empty());
-    ASSERT_EQ(project.content.library.count(), 1);
-    EXPECT_EQ(project.content.library.at(0)->name, "b.wav");
-    EXPECT_EQ(eq[0].count(), 1);
-    EXPECT_EQ(eq[219].count(), 2);
+    for (const CSound& s : {a, CSound::Silence(10), a, caseTwin})
+        project.content.equations[219].append(s);
+    EXPECT_TRUE(DeleteLibraryEntry(project, 0).messages.empty());
+    EXPECT_EQ(project.content.equations[219].count(), 2);
     EXPECT_FALSE(Exists(a.path));
-    EXPECT_TRUE(Exists(b.path));
+    EXPECT_FALSE(DeleteLibraryEntry(project, 0).changed);  // no such row
 
-    // Without an entry nothing changes.
-    for (int row : {-1, 1}) {
-        const RemovalResult none = DeleteLibraryEntry(project, row);
-        EXPECT_FALSE(none.changed) << row;
-        EXPECT_TRUE(none.messages.empty()) << row;
-    }
-    EXPECT_EQ(project.content.library.count(), 1);
-}
-
-TEST_F(LibraryRemovalTest, AFileThatCannotBeDeletedIsReportedAndTheEntryStillGoes)
-{
-    // A folder where the sound's file should be is never deleted.
+    // A folder where the sound's file should be is never deleted; a file
+    // that is already gone is no failure.
     const CSound folder = Add("folder.wav", false);
     QDir().mkpath(ToQtPath(folder.path));
+    Add("gone.wav", false);
     const RemovalResult r = DeleteLibraryEntry(project, 0);
     EXPECT_TRUE(r.changed);
-    EXPECT_TRUE(project.content.library.empty());
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_EQ(r.messages[0].text.rfind("Cannot delete " + folder.path + ": ", 0), 0u);
     EXPECT_TRUE(Exists(folder.path));
-
-    // A file that is already gone is no failure.
-    Add("gone.wav", false);
     EXPECT_TRUE(DeleteLibraryEntry(project, 0).messages.empty());
+    EXPECT_TRUE(project.content.library.empty());
 }
 
 TEST_F(LibraryRemovalTest, NamesThatLeaveTheSoundFolderNeverTouchAFileOnDeleteOrEmpty)
@@ -102,14 +73,12 @@ TEST_F(LibraryRemovalTest, NamesThatLeaveTheSoundFolderNeverTouchAFileOnDeleteOr
         project.content.equations[4].append(*project.content.library.at(0));
         const RemovalResult r = DeleteLibraryEntry(project, 0);
         EXPECT_TRUE(r.changed);
-        EXPECT_TRUE(project.content.library.empty());
-        EXPECT_TRUE(project.content.equations[4].empty());
+        EXPECT_TRUE(project.content.library.empty() && project.content.equations[4].empty());
         ASSERT_EQ(r.messages.size(), 1u);
         EXPECT_EQ(r.messages[0].text,
                   "\"" + name + "\" names no file inside the sound folder, so no file was deleted for it.");
     }
-    EXPECT_TRUE(Exists(dir.file("outside.wav")));
-    EXPECT_TRUE(Exists(dir.file("p.winproj")));
+    EXPECT_TRUE(Exists(dir.file("outside.wav")) && Exists(dir.file("p.winproj")));
     EXPECT_TRUE(Exists(project.soundFolderPath));
 
     // Empty names them all in one message and still deletes the rest.

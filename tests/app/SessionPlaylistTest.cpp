@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <thread>
 
 #include "app/SessionFixture.h"
@@ -86,7 +87,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     session_.ReplaceEntry(2);
     session_.ReplaceEntry(4);
     EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "C", "~3000", "C", "~20"}));
-    EXPECT_EQ(port_.rebuildCount(View::Library), 3);
+    EXPECT_EQ(std::ranges::count(port_.rebuilds, View::Library), 3);
 
     // Empty acts on the current equation only.
     Reopen([&](ProjectContent& c) { c.equations[5] = c.equations[0]; });

@@ -5,7 +5,6 @@
 
 #include "app/SessionFixture.h"
 #include "audio/PreviewPlayer.h"
-#include "support/Paths.h"
 
 namespace {
 
@@ -27,31 +26,44 @@ using SessionProject = SessionFixture;
 
 }  // namespace
 
-TEST_F(SessionProject, NewOpensAnEmptyProjectKeepingTheMusicFlag)
+// New keeps only the music flag, Open takes the file's mode; both start at equation 0.
+TEST_F(SessionProject, NewAndOpenShowTheProjectFromItsFirstEquation)
 {
     COptions music;
     music.backgroundMusic = 1;
     port_.options.push_back(music);
     session_.Options();
     session_.SelectEquation(7);
-    port_.forgetLog();
-
     NewProject("X");
-    EXPECT_EQ(session_.project().content, ProjectContent::NewProject(1));
+    EXPECT_EQ(content(), ProjectContent::NewProject(1));
     EXPECT_EQ(session_.currentEquation(), 0);
     EXPECT_EQ(port_.backgroundMusicViewEnabled, false);
+
+    ProjectContent threeLine;
+    threeLine.options.controlMode = kThreeLine;
+    session_.SelectEquation(9);
+    OpenProject(threeLine);
+    EXPECT_EQ(session_.currentEquation(), 0);
+    EXPECT_EQ(port_.modeCheck, kThreeLine);
+    EXPECT_EQ(port_.backgroundMusicViewEnabled, true);
+    EXPECT_TRUE(session_.commandsEnabled(View::BackgroundMusic));
 }
 
-TEST_F(SessionProject, LeavingAProjectSavesItEvenWhenTheDialogIsCancelled)
+// Also when the next project is never opened; a given file opens without a dialog.
+TEST_F(SessionProject, LeavingAProjectSavesIt)
 {
+    const std::string given = NewProject("G");
     const std::string file = NewProject();
     int key = 0;
-    for (void (Session::*leave)() : {&Session::New, &Session::Open, &Session::Close}) {
+    for (const std::function<void()>& leave : std::vector<std::function<void()>>{
+             [&] { session_.New(); }, [&] { session_.Open(); }, [&] { session_.OpenFile(given); }}) {
         port_.keys.push_back(KeysWithStop(key));
         session_.KeySetup();
-        (session_.*leave)();  // New and Open cancelled
+        leave();
         EXPECT_EQ(SavedKeys(file), KeysWithStop(key++));
     }
+    EXPECT_EQ(session_.project().projectFilePath, given);
+    EXPECT_EQ(port_.fileChoices.size(), 4u);
 }
 
 TEST_F(SessionProject, NewAsksBeforeReplacingTheProjectFileOfAnExistingFolder)
@@ -109,25 +121,6 @@ TEST_F(SessionProject, FailedNewOrOpenLeavesNoProjectAndWritesNothing)
     EXPECT_EQ(ReadBytes(damaged), bytes);
 }
 
-TEST_F(SessionProject, OpenTakesTheFileWithPathsBesideIt)
-{
-    ProjectContent content;
-    content.options.controlMode = kThreeLine;
-    CSound sound;
-    sound.kind = CSound::kSoundFile;
-    sound.name = "a.wav";
-    sound.path = "/elsewhere/a.wav";
-    content.library.append(sound);
-    session_.SelectEquation(9);
-
-    const std::string path = OpenProject(content);
-    EXPECT_EQ(session_.project().content.library.begin()->path, path + ".sound/a.wav");
-    EXPECT_EQ(session_.currentEquation(), 0);
-    EXPECT_EQ(port_.modeCheck, kThreeLine);
-    EXPECT_EQ(port_.backgroundMusicViewEnabled, true);
-    EXPECT_TRUE(session_.commandsEnabled(View::BackgroundMusic));
-}
-
 TEST_F(SessionProject, SaveAsWritesWhatSaveWritesAndChangesNothingElse)
 {
     const std::string file = session_.project().projectFilePath;
@@ -155,13 +148,12 @@ TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
 
     session_.Close();
     EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Close Project"});
-    EXPECT_EQ(port_.titles, std::vector<std::string>{"KR615B DadezEvur V1.0"});
     EXPECT_EQ(port_.clears.size(), 3u);
     EXPECT_FALSE(session_.commandsEnabled(View::BackgroundMusic));
     EXPECT_TRUE(session_.project().content.equations[5].empty());
     EXPECT_EQ(session_.project().content.options.controlMode, kOneLine);
 
-    // The setup commands are out of reach; Close still answers.
+    // The setup commands are out of reach.
     port_.options.push_back(COptions{});
     port_.keys.push_back(CKey{});
     port_.equations.push_back(CEquation{});
@@ -169,8 +161,6 @@ TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
     session_.KeySetup();
     session_.EquationSetup();
     EXPECT_EQ(port_.options.size() + port_.keys.size() + port_.equations.size(), 3u);
-    session_.Close();
-    EXPECT_EQ(port_.messages.size(), 2u);
 }
 
 TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
@@ -210,24 +200,4 @@ TEST_F(SessionProject, LeavingTheProjectStopsAPlaylistPreview)
     while (session_.preview().WorkersRunning() > 0 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(session_.preview().WorkersRunning(), 0);
-}
-
-TEST_F(SessionProject, OpenFileLeavesTheProjectAndOpensTheGivenFileWithoutADialog)
-{
-    const std::string given = NewProject("G");
-    const std::string left = NewProject("L");
-    port_.keys.push_back(KeysWithStop(3));
-    session_.KeySetup();
-
-    session_.OpenFile(given);
-    EXPECT_EQ(SavedKeys(left), KeysWithStop(3));
-    EXPECT_EQ(session_.project().projectFilePath, given);
-    EXPECT_EQ(port_.titles.back(), "G.winproj - KR615B DadezEvur V1.0");
-
-    const std::string missing = dir_.file("missing.winproj");
-    port_.messages.clear();
-    session_.OpenFile(missing);
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_NE(port_.messages[0].text.find(missing), std::string::npos);
-    EXPECT_FALSE(session_.projectOpen());
 }
