@@ -93,29 +93,44 @@ TEST_F(SessionLibrary, ATakenFileNameGivesAnEntryForTheCopyActuallyWrittenAndAFa
     EXPECT_EQ(content().library.count(), 1);
 }
 
-// Names that leave the sound folder are checked in LibraryRemoval and SessionTrust.
+// Delete takes the entry, its copies (not those of a name differing in case)
+// and its file; one that cannot go is reported and the entry still goes.
+// Empty stops at the first file it cannot delete and changes no record.
+// Names that leave the sound folder are checked in SessionTrust.
 TEST_F(SessionLibrary, DeleteAndEmptyTakeTheEntriesTheirCopiesAndTheirFiles)
 {
     Reopen([&](ProjectContent& c) {
-        for (const char* name : {"a.wav", "b.wav"})
+        for (const char* name : {"a.wav", "b.wav", "dir.wav"})
             c.library.append(Entry(name, true));
-        for (int i = 0; i < 3; ++i)
-            c.equations[0].append(Entry("a.wav"));
-        c.equations[0].append(Entry("b.wav"));
+        for (const char* name : {"a.wav", "a.wav", "A.wav", "b.wav"})
+            c.equations[0].append(Entry(name));
         c.equations[9].append(CSound::Silence(10));
         c.backgroundMusic.append(Entry("b.wav"));
     });
-    port_.confirms.push_back(true);
+    const std::string dir = soundFile("dir.wav");  // a folder in place of a sound's file
+    QFile::remove(ToQtPath(dir));
+    QDir().mkpath(ToQtPath(dir));
+    port_.confirms = {true, true, true, true};
     port_.selectedRows[View::Library] = 0;
     session_.DeleteLibrarySound();
-    EXPECT_EQ(Names(content().equations[0]), Strings{"b.wav"});
+    EXPECT_EQ(Names(content().equations[0]), (Strings{"A.wav", "b.wav"}));
     EXPECT_FALSE(Exists(soundFile("a.wav")));
     EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Library, 0}}));
     EXPECT_EQ(port_.rebuilds, (std::vector{View::Library, View::Playlist}));
+    EXPECT_TRUE(port_.messages.empty());
 
-    port_.confirms.push_back(true);
+    const ProjectContent before = content();
     session_.EmptyLibrary();
+    EXPECT_EQ(content(), before);
     EXPECT_FALSE(Exists(soundFile("b.wav")));
+    port_.selectedRows[View::Library] = 1;
+    session_.DeleteLibrarySound();
+    EXPECT_TRUE(Exists(dir));
+    ASSERT_EQ(port_.messages.size(), 2u);
+    for (const UserMessage& m : port_.messages)
+        EXPECT_EQ(m.text.rfind("Cannot delete " + dir + ": ", 0), 0u) << m.text;
+
+    session_.EmptyLibrary();  // b.wav's file is gone already: no reason to stop
     EXPECT_TRUE(content().library.empty() && content().equations[0].empty() && content().equations[9].empty());
     EXPECT_EQ(content().backgroundMusic.count(), 1);
     EXPECT_EQ(port_.clears, (std::vector{View::Library, View::Playlist}));
