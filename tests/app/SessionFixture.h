@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include "app/FakeWindowPort.h"
@@ -12,6 +14,22 @@
 #include "common/TestFiles.h"
 #include "common/TestSound.h"
 #include "support/Paths.h"
+
+using Strings = std::vector<std::string>;
+
+inline bool Exists(const std::string& path)
+{
+    return QFileInfo::exists(ToQtPath(path));
+}
+
+// Sounds by name, silences as "~" and their length.
+inline Strings Rows(const CSoundList& list)
+{
+    Strings rows;
+    for (const CSound& s : list)
+        rows.push_back(s.isSound() ? s.name : "~" + std::to_string(s.lengthMs));
+    return rows;
+}
 
 class SessionFixture : public testing::Test {
 protected:

@@ -1,24 +1,9 @@
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include "app/SessionFixture.h"
 
 namespace {
-
-using Strings = std::vector<std::string>;
-
-bool Exists(const std::string& path)
-{
-    return QFileInfo::exists(ToQtPath(path));
-}
-
-Strings Names(const CSoundList& list)
-{
-    Strings names;
-    for (const CSound& s : list)
-        names.push_back(s.name);
-    return names;
-}
 
 using SessionLibrary = SessionFixture;
 
@@ -68,7 +53,7 @@ TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
         session_.LoadLibrarySounds();
         EXPECT_EQ(port_.messageTexts(), Strings{message}) << third;
         EXPECT_EQ(port_.messages[0].caption, message == old ? Caption::Product : Caption::ApplicationName);
-        EXPECT_EQ(Names(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
+        EXPECT_EQ(Rows(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
         EXPECT_FALSE(Exists(soundFile("z.wav"))) << third;
     }
 }
@@ -113,7 +98,7 @@ TEST_F(SessionLibrary, DeleteAndEmptyTakeTheEntriesTheirCopiesAndTheirFiles)
     port_.confirms = {true, true, true, true};
     port_.selectedRows[View::Library] = 0;
     session_.DeleteLibrarySound();
-    EXPECT_EQ(Names(content().equations[0]), (Strings{"A.wav", "b.wav"}));
+    EXPECT_EQ(Rows(content().equations[0]), (Strings{"A.wav", "b.wav"}));
     EXPECT_FALSE(Exists(soundFile("a.wav")));
     EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Library, 0}}));
     EXPECT_EQ(port_.rebuilds, (std::vector{View::Library, View::Playlist}));

@@ -7,17 +7,7 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using Views = std::vector<View>;
-
-// Sounds by name, silences as "~" and their length.
-Strings Rows(const CSoundList& list)
-{
-    Strings rows;
-    for (const CSound& s : list)
-        rows.push_back(s.isSound() ? s.name : "~" + std::to_string(s.lengthMs));
-    return rows;
-}
 
 class SessionPlaylist : public SessionFixture {
 protected:

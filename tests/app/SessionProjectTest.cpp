@@ -66,27 +66,41 @@ TEST_F(SessionProject, LeavingAProjectSavesIt)
     EXPECT_EQ(port_.fileChoices.size(), 4u);
 }
 
-TEST_F(SessionProject, NewAsksBeforeReplacingTheProjectFileOfAnExistingFolder)
+// New into the folder of another project and Save As onto another project
+// file replace that file only after a yes; the sounds beside it stay.
+TEST_F(SessionProject, AnotherProjectFileIsReplacedOnlyAfterAYes)
 {
     const std::string file = NewProject();
     const std::string kept = file + ".sound/kept.wav";
     WriteBytes(kept, {1, 2, 3});
     port_.keys.push_back(KeysWithStop(0));
     session_.KeySetup();
-
     port_.replaceAnswers = {false, true};
     NewProject();
-    EXPECT_EQ(port_.replaceQuestions, std::vector<std::string>{file});
     EXPECT_EQ(session_.project().content.key, KeysWithStop(0));  // still open
-
     NewProject();
     EXPECT_EQ(SavedKeys(file), CKey{});
     EXPECT_EQ(ReadBytes(kept).size(), 3u);
 
+    // Save As writes what Save writes and changes nothing else.
+    const std::string copy = dir_.file("copy.winproj");
+    WriteBytes(copy, {1});
+    port_.files = {copy, copy};
+    port_.replaceAnswers = {false, true};
+    port_.forgetLog();
+    session_.SaveAs();
+    EXPECT_EQ(ReadBytes(copy).size(), 1u);
+    session_.SaveAs();
+    session_.Save();
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(file));
+    EXPECT_EQ(port_.replaceQuestions, (Strings{file, file, copy, copy}));
+    EXPECT_EQ(session_.project().projectFilePath, file);
+    EXPECT_TRUE(port_.titles.empty());
+
     // A folder without a project file is used without a question.
     QDir().mkpath(ToQtPath(dir_.file("Y.winproj")));
     NewProject("Y");
-    EXPECT_EQ(port_.replaceQuestions.size(), 2u);
+    EXPECT_EQ(port_.replaceQuestions.size(), 4u);
     EXPECT_TRUE(session_.projectOpen());
 }
 
@@ -119,24 +133,6 @@ TEST_F(SessionProject, FailedNewOrOpenLeavesNoProjectAndWritesNothing)
     session_.Save();
     EXPECT_TRUE(session_.Exit());
     EXPECT_EQ(ReadBytes(damaged), bytes);
-}
-
-TEST_F(SessionProject, SaveAsWritesWhatSaveWritesAndChangesNothingElse)
-{
-    const std::string file = session_.project().projectFilePath;
-    const std::string copy = dir_.file("copy.winproj");
-    WriteBytes(copy, {1});
-    // Another file is replaced only after the question, as in New.
-    port_.files = {copy, copy};
-    port_.replaceAnswers = {false, true};
-    session_.SaveAs();
-    EXPECT_EQ(ReadBytes(copy).size(), 1u);
-    session_.SaveAs();
-    session_.Save();
-    EXPECT_EQ(ReadBytes(copy), ReadBytes(file));
-    EXPECT_EQ(port_.replaceQuestions, (std::vector<std::string>{copy, copy}));
-    EXPECT_EQ(session_.project().projectFilePath, file);
-    EXPECT_TRUE(port_.titles.empty());
 }
 
 TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
