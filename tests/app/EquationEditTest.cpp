@@ -11,14 +11,9 @@ namespace {
 CSoundList ListOf(const std::string& names, int lengthMs = 0)
 {
     CSoundList list;
-    for (char name : names) {
-        CSound s;
-        s.kind = CSound::kSoundFile;
-        s.name = std::string(1, name);
-        s.path = "/sounds/" + s.name;
-        s.lengthMs = lengthMs;
-        list.append(s);
-    }
+    for (char name : names)
+        list.append({.kind = CSound::kSoundFile, .path = "/sounds/" + std::string(1, name), .name = {name},
+                     .lengthMs = lengthMs});
     return list;
 }
 

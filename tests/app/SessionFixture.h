@@ -75,13 +75,9 @@ protected:
     // A library entry; its file in the sound folder is written when asked.
     CSound Entry(const std::string& name, bool writeFile = false) const
     {
-        CSound sound;
-        sound.kind = CSound::kSoundFile;
-        sound.name = name;
-        sound.path = soundFile(name);
         if (writeFile)
-            WriteTestWav(sound.path, 8000, 1, 16, 0.3);
-        return sound;
+            WriteTestWav(soundFile(name), 8000, 1, 16, 0.3);
+        return {.kind = CSound::kSoundFile, .path = soundFile(name), .name = name};
     }
 
     // A short WAV outside the project, as the user chooses it.

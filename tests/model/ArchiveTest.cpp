@@ -63,12 +63,8 @@ TEST(ArchiveString, ReadsWideStringsAndRefusesLengthsBeyondTheData)
 
 TEST(ArchiveRecord, LibraryEntryIs67Bytes)
 {
-    CSound s;
-    s.kind = 1;
-    s.name = "a.wav";
-    s.path = "C:\\P\\X.winproj\\X.winproj.sound\\a.wav";
-    s.sampleRate = 8000;
-    s.lengthMs = 1000;
+    const CSound s{.kind = 1, .path = "C:\\P\\X.winproj\\X.winproj.sound\\a.wav", .name = "a.wav", .sampleRate = 8000,
+                   .lengthMs = 1000};
     ArchiveWriter w;
     s.Serialize(w);
     Bytes expected = {0x01, 0, 0, 0, 36};

@@ -32,16 +32,8 @@ private:
 
 CSound Sound(const std::string& folder, const std::string& name, int rate)
 {
-    CSound s;
-    s.kind = 1;
-    s.name = name;
-    s.path = folder + "/" + name;
-    s.sampleRate = rate;
-    s.bits = 8;
-    s.stereo = 1;
-    s.lengthMs = 1234;
-    s.auxValue = -7;
-    return s;
+    return {.kind = 1, .path = folder + "/" + name, .name = name, .sampleRate = rate, .bits = 8, .stereo = 1,
+            .lengthMs = 1234, .auxValue = -7};
 }
 
 // A project with every field away from its default.

@@ -8,10 +8,7 @@ namespace {
 
 CSound Named(const std::string& name)
 {
-    CSound s;
-    s.kind = CSound::kSoundFile;
-    s.name = name;
-    return s;
+    return {.kind = CSound::kSoundFile, .path = {}, .name = name};
 }
 
 std::string Names(const CSoundList& list)
@@ -62,9 +59,7 @@ TEST(EquationSize, CountsAndLimitsOfEachWayIn)
     CSoundList odd;
     odd.append(Named("s"));
     odd.append(CSound::Silence(10));
-    CSound strange;
-    strange.kind = 7;
-    odd.append(strange);
+    odd.append({.kind = 7, .path = {}, .name = {}});
     EXPECT_EQ(EquationSize(odd), 7);
     for (Insertion how : {Insertion::PickedSound, Insertion::Silence, Insertion::DoubleClickAppend,
                           Insertion::DragAppend}) {
