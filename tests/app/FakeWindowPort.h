@@ -33,6 +33,7 @@ public:
     std::deque<std::optional<CKey>> keys;
     std::deque<std::optional<CEquation>> equations;
     std::deque<std::optional<PreparationRequest>> preparations;
+    std::deque<std::optional<SpokenPromptsRequest>> spokenPrompts;
     std::map<View, int> selectedRows;  // -1 when not given
 
     // What the session did to the window.
@@ -42,6 +43,7 @@ public:
     std::vector<int> samplingRateOffers;        // highest rate of each Choose Sampling Rate
     std::vector<int> silenceDialogSizes;        // equation size given to each Add Silence
     int leaveUnsavedQuestions = 0;
+    PromptPlayer promptPlayer;  // the Play of the last Spoken Prompts dialog
     std::vector<View> rebuilds, clears;
     std::vector<std::pair<View, int>> removedRows, shownRows;  // shown: scrolled into sight
     std::vector<std::string> titles;
@@ -102,6 +104,11 @@ public:
     std::optional<CKey> EditKeys(const CKey&, int) override { return take(keys).value_or(std::nullopt); }
     std::optional<CEquation> EditEquations(const CEquation&, int) override { return take(equations).value_or(std::nullopt); }
     std::optional<PreparationRequest> ChoosePreparation(bool) override { return take(preparations).value_or(std::nullopt); }
+    std::optional<SpokenPromptsRequest> ChooseSpokenPrompts(bool, PromptPlayer play) override
+    {
+        promptPlayer = std::move(play);
+        return take(spokenPrompts).value_or(std::nullopt);
+    }
 
     int SelectedRow(View view) override { return selectedRows.contains(view) ? selectedRows[view] : -1; }
     // A rebuild leaves no row selected, as in the window.
