@@ -41,6 +41,7 @@ TEST_F(SessionProject, NewAndOpenShowTheProjectFromItsFirstEquation)
 
     ProjectContent threeLine;
     threeLine.options.controlMode = kThreeLine;
+    threeLine.library.append(Entry("a.wav"));
     session_.SelectEquation(9);
     OpenProject(threeLine);
     EXPECT_EQ(session_.currentEquation(), 0);
