@@ -31,8 +31,7 @@ TEST_F(SessionTrust, HostileNamesReachNoFile)
     WriteBytes(dir_.file("outside/x.wav.rbf.h"), {2});
     const CSound real = Entry("a.wav", true);
     auto before = Files(dir_.path());
-    const std::string names[] = {"../outside/x.wav", std::string("a.wav\0x", 7), "..", ".", "", "a\\b.wav",
-                                 "a.wav\n", "sub/../../P.winproj"};
+    const std::string names[] = {"../outside/x.wav", std::string("a.wav\0x", 7), "..", "", "a\\b.wav", "a.wav\n"};
     for (const std::string& name : names) {
         SCOPED_TRACE(QuotedName(name));
         const auto hostile = [&](ProjectContent& c) {
@@ -62,14 +61,14 @@ TEST_F(SessionTrust, HostileNamesReachNoFile)
     // Empty names them all at once and still deletes the rest.
     Reopen([&](ProjectContent& c) {
         c.library.removeAll();
-        for (const char* name : {"../outside/x.wav", "a.wav", "x/y.wav"})
+        for (const char* name : {".", "a.wav", "x/y.wav", "sub/../../P.winproj"})
             c.library.append(Entry(name));
     });
     port_.confirms = {true};
     session_.EmptyLibrary();
-    EXPECT_EQ(port_.messageTexts(), (std::vector<std::string>{"\"../outside/x.wav\", \"x/y.wav\" name no file inside the "
-                                                              "sound folder, so no file was deleted for them.",
-                                                              "Empty sound library"}));
+    EXPECT_EQ(port_.messageTexts(), (Strings{"\".\", \"x/y.wav\", \"sub/../../P.winproj\" name no file inside the sound "
+                                             "folder, so no file was deleted for them.",
+                                             "Empty sound library"}));
     before.erase(real.path);
     EXPECT_EQ(Files(dir_.path()), before);
 }
