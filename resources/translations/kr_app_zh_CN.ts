@@ -1447,5 +1447,25 @@
         <source>%1 is open in another window. Close it there, or wait until that command has finished, then try again.</source>
         <translation>%1 已在另一个窗口中打开。请在那里关闭它，或等待该命令结束，然后再试。</translation>
     </message>
+    <message>
+        <source>Choose another file: %1 is the project file.</source>
+        <translation>请选择另一个文件：%1 是项目文件。</translation>
+    </message>
+    <message>
+        <source>Two files would both be prepared as %1; nothing was written.</source>
+        <translation>两个文件都会被准备为 %1；未写入任何文件。</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>There is no voice '%1'</source>
+        <translation>没有语音“%1”</translation>
+    </message>
+    <message>
+        <source>%1: There is no voice '%2'</source>
+        <translation>%1：没有语音“%2”</translation>
+    </message>
 </context>
 </TS>
