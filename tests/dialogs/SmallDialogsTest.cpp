@@ -17,13 +17,8 @@ namespace {
 CSoundList Library(int sounds)
 {
     CSoundList library;
-    for (int i = 0; i < sounds; ++i) {
-        CSound s;
-        s.kind = CSound::kSoundFile;
-        s.name = "s" + std::to_string(i) + ".wav";
-        s.sampleRate = 8000;
-        library.append(s);
-    }
+    for (int i = 0; i < sounds; ++i)
+        library.append({CSound::kSoundFile, "", "s" + std::to_string(i) + ".wav", 8000});
     return library;
 }
 
@@ -39,8 +34,8 @@ QStringList Rows(const CSamplingDlg& dlg)
 }  // namespace
 
 // Each case types an amount, picks the unit (0: tens of ms, 1: seconds) and
-// presses OK once; a refused amount keeps the dialog open. The range is
-// checked before the playlist's room.
+// presses Enter, which presses OK; a refused amount keeps the dialog open.
+// The range is checked before the playlist's room.
 TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
 {
     const QString range255 = "Out of range! (1 - 255)", range10 = "Out of range! (1 - 10)";
@@ -57,29 +52,22 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
         {"5", 0, 255, 50, {}},
         {"256", 0, 0, kStillOpen, {range255}},
         {"0", 0, 0, kStillOpen, {range255}},
-        {"99999999999", 0, 0, kStillOpen, {range255}},
         {"11", 1, 0, kStillOpen, {range10}},
         {"4294967297", 1, 0, kStillOpen, {range10}},
         {"5", 0, 256, kStillOpen, {"Playlist full!"}},
-        {"300", 0, 256, kStillOpen, {range255}},
-    };
+        {"300", 0, 256, kStillOpen, {range255}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.amount.toStdString() + " unit " + std::to_string(c.unit) + " size " +
-                     std::to_string(c.equationSize));
+        SCOPED_TRACE(c.amount.toStdString() + " size " + std::to_string(c.equationSize));
         CAddSilenceDlg dlg(c.equationSize);
         MessageCatcher catcher;
         const int result = RunDialog(dlg, [&] {
             TypeText(dlg.findChild<QLineEdit*>(), c.amount);
             dlg.findChild<QComboBox*>()->setCurrentIndex(c.unit);
-            Click(ButtonNamed(&dlg, "OK"));
+            PressKey(dlg.findChild<QLineEdit*>(), Qt::Key_Return);
         });
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(catcher.texts(), c.messages);
     }
-}
-
-TEST(AddSilenceDlg, CancelEscapeAndTheCloseBoxCancel)
-{
     for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::CloseBox}) {
         CAddSilenceDlg dlg(0);
         const int result = RunDialog(dlg, [&] {
@@ -88,13 +76,6 @@ TEST(AddSilenceDlg, CancelEscapeAndTheCloseBoxCancel)
         });
         EXPECT_EQ(result, CAddSilenceDlg::kCancelled);
     }
-    // Enter in the box presses OK.
-    CAddSilenceDlg dlg(0);
-    EXPECT_EQ(RunDialog(dlg, [&] {
-        TypeText(dlg.findChild<QLineEdit*>(), "3");
-        PressKey(dlg.findChild<QLineEdit*>(), Qt::Key_Return);
-    }),
-              30);
 }
 
 TEST(ConfirmDlg, OnlyOkConfirms)
@@ -113,39 +94,31 @@ TEST(ConfirmDlg, OnlyOkConfirms)
 // cancel. A library of -1 sounds is never set.
 TEST(SoundLibraryDlg, ReturnsTheLowestSelectedRowOrCancels)
 {
-    using Steps = std::function<void(CSoundLibraryDlg&, QTableWidget*)>;
-    const Steps ok = [](CSoundLibraryDlg& dlg, QTableWidget*) { Click(ButtonNamed(&dlg, "OK")); };
-    const struct {
-        int sounds;
-        Steps steps;
-        int result;
-    } cases[] = {
-        {10,
-         [&](CSoundLibraryDlg& dlg, QTableWidget* list) {
-             list->selectRow(7);
-             list->selectionModel()->select(list->model()->index(3, 0),
-                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
-             ok(dlg, list);
-         },
-         3},
-        {10, [](CSoundLibraryDlg&, QTableWidget* list) {
-             DoubleClick(list->viewport(), list->visualRect(list->model()->index(0, 1)).center());
-         }, 0},
-        {3, ok, CSoundLibraryDlg::kCancelled},
-        {-1, ok, CSoundLibraryDlg::kCancelled},
-        {3, [](CSoundLibraryDlg&, QTableWidget* list) {
-             list->selectRow(1);
-             PressKey(list, Qt::Key_Escape);
-         }, CSoundLibraryDlg::kCancelled},
-    };
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
+    const auto run = [](int sounds, const std::function<void(CSoundLibraryDlg&, QTableWidget*)>& steps) {
         CSoundLibraryDlg dlg;
-        if (cases[i].sounds >= 0)
-            dlg.setLibrary(Library(cases[i].sounds));
-        auto* list = dlg.findChild<QTableWidget*>();
-        EXPECT_EQ(RunDialog(dlg, [&] { cases[i].steps(dlg, list); }), cases[i].result);
-    }
+        if (sounds >= 0)
+            dlg.setLibrary(Library(sounds));
+        return RunDialog(dlg, [&] { steps(dlg, dlg.findChild<QTableWidget*>()); });
+    };
+    const auto ok = [](CSoundLibraryDlg& dlg, QTableWidget*) { Click(ButtonNamed(&dlg, "OK")); };
+    EXPECT_EQ(run(10, [&](CSoundLibraryDlg& dlg, QTableWidget* list) {
+                  list->selectRow(7);
+                  list->selectionModel()->select(list->model()->index(3, 0),
+                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                  ok(dlg, list);
+              }),
+              3);
+    EXPECT_EQ(run(10, [](CSoundLibraryDlg&, QTableWidget* list) {
+                  DoubleClick(list->viewport(), list->visualRect(list->model()->index(0, 1)).center());
+              }),
+              0);
+    EXPECT_EQ(run(3, ok), CSoundLibraryDlg::kCancelled);
+    EXPECT_EQ(run(-1, ok), CSoundLibraryDlg::kCancelled);
+    EXPECT_EQ(run(3, [](CSoundLibraryDlg&, QTableWidget* list) {
+                  list->selectRow(1);
+                  PressKey(list, Qt::Key_Escape);
+              }),
+              CSoundLibraryDlg::kCancelled);
 }
 
 TEST(SamplingDlg, OffersTheCandidatesUpToTheHighestRate)
@@ -174,11 +147,9 @@ TEST(SamplingDlg, ARateIsChosenOnlyFromARateRow)
         {22000, -1, Qt::Key_Enter, kStillOpen, 0},
         {8000, 3, Qt::Key_Return, CSamplingDlg::kCancelled, 0},
         {22000, 2, Qt::Key_Escape, CSamplingDlg::kCancelled, 0},
-        {22000, -1, kCloseBox, CSamplingDlg::kCancelled, 0},
-    };
+        {22000, -1, kCloseBox, CSamplingDlg::kCancelled, 0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.highest) + " row " + std::to_string(c.row) + " action " +
-                     std::to_string(c.action));
+        SCOPED_TRACE(testing::Message() << c.highest << " row " << c.row << " action " << c.action);
         CSamplingDlg dlg(c.highest);
         auto* list = dlg.findChild<QListWidget*>();
         const int result = RunDialog(dlg, [&] {
