@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,18 +13,13 @@
 #include "gui/CKR_AppDlg.h"
 #include "gui/FileDialogFilter.h"
 
-TEST(FileDialogFilter, KeepsTheDescriptionsAndGivesQtThePatterns)
+// Qt reads the patterns from the last parentheses, which must hold them
+// separated by blanks. A dot in a folder's name is not the file's extension.
+TEST(FileDialogFilter, GivesQtThePatternsAndAddsTheExtensionOnlyToANameWithoutOne)
 {
     EXPECT_EQ(QtFileFilter("Project Files(*.winproj)|*.winproj||"), "Project Files(*.winproj)");
-    // Qt reads the patterns from the last parentheses, which must hold them
-    // separated by blanks.
     EXPECT_EQ(QtFileFilter("Sound Files(*.wav,*.mp3,*.wma)|*.wav;*.mp3;*.wma|WAV Files(*.wav)|*.wav||"),
               "Sound Files(*.wav,*.mp3,*.wma) (*.wav *.mp3 *.wma);;WAV Files(*.wav)");
-}
-
-// A dot in a folder's name is not the file's extension.
-TEST(FileDialogFilter, AddsTheDefaultExtensionOnlyToANameWithoutOne)
-{
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"/d/X", "winproj", "/d/X.winproj"},   {"/d/X", ".wav", "/d/X.wav"},
         {"/d/X.winproj", "winproj", "/d/X.winproj"}, {"/d/song.v2", "wav", "/d/song.v2"},
@@ -87,4 +83,28 @@ TEST(PortDialogs, SaveDialogAddsTheExtensionAndLeavesTheReplaceQuestionToTheSess
     });
     EXPECT_FALSE(window.ConfirmReplace(dir.file("X.winproj")));
     EXPECT_EQ(question, "X.winproj already exists.\nDo you want to replace it?");
+}
+
+// Escape in any of the window's questions chooses nothing, however the
+// dialog codes its ending; Enter in the confirmation confirms.
+TEST(PortDialogs, EscapeChoosesNothing)
+{
+    ScratchDir dir;
+    CKR_AppDlg window(dir.path() + "/");
+    CSoundList library;
+    library.append({CSound::kSoundFile, "", "a.wav", 8000});
+    {
+        const Answer<QDialog> enter([](QDialog* d) { QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Return); });
+        EXPECT_TRUE(window.Confirm());
+    }
+    const Answer<QDialog> escape([](QDialog* d) { QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Escape); });
+    EXPECT_FALSE(window.Confirm());
+    EXPECT_FALSE(window.ConfirmLeaveUnsaved());
+    EXPECT_FALSE(window.ChooseFile({FileChoice::Kind::Open, "All Files(*)|*||", "", dir.path()}));
+    EXPECT_FALSE(window.ChooseFiles("All Files(*)|*||"));
+    EXPECT_FALSE(window.ChooseLibrarySound(library));
+    EXPECT_FALSE(window.ChooseSilenceLength(0));
+    EXPECT_FALSE(window.ChooseSamplingRate(22000));
+    EXPECT_FALSE(window.ChoosePreparation(true));
+    EXPECT_FALSE(window.ChooseSpokenPrompts(true, {}));
 }
