@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -53,18 +52,21 @@ TEST(PrepareSoundsDlg, AsksForFilesAndAFolderAndHandsBackTheChoices)
     const PreparationRequest r = dlg.request();
     EXPECT_EQ(r.files, (std::vector<std::string>{dir.file("a.wav"), dir.file("c.flac")}));
     EXPECT_EQ(r.folder, dir.path());
-    EXPECT_EQ(r.options.rate, 16000);
-    EXPECT_FALSE(r.options.trim);
-    EXPECT_TRUE(r.options.normalize);
-    EXPECT_EQ(r.options.loudness, -20.5);
-    EXPECT_FALSE(r.load);
+    const PrepareOptions& o = r.options;
+    EXPECT_EQ(std::make_tuple(o.rate, o.trim, o.normalize, o.loudness, r.load),
+              std::make_tuple(16000, false, true, -20.5, false));
 }
 
-// Rows are checked as a list file's lines are, and reported by row; each
-// Play button plays its own row even after rows above it went.
-TEST(SpokenPromptsDlg, ChecksTheRowsPlaysEachRowAndHandsBackTheRequest)
+// A list file fills the table unless it is refused. Rows are checked as a
+// list's lines are and reported by row; each Play button plays its own row
+// even after rows above it went.
+TEST(SpokenPromptsDlg, ReadsListsChecksRowsPlaysEachRowAndHandsBackTheRequest)
 {
     ScratchDir dir;
+    const std::string good = "greet\tHello\r\n\nbye\tGoodbye\n", bad = "greet Hello\n";
+    WriteBytes(dir.file("good.txt"), {good.begin(), good.end()});
+    WriteBytes(dir.file("bad.txt"), {bad.begin(), bad.end()});
+    ASSERT_EQ(::mkfifo(dir.file("pipe.txt").c_str(), 0600), 0);
     const std::vector<SpeechVoice> voices = {{{"en"}, "English", false}, {{"de"}, "German", true}};
     std::vector<std::string> played;
     CSpokenPromptsDlg dlg(voices, true, [&](const std::string& text, const std::string& voice, int rate) {
@@ -81,7 +83,15 @@ TEST(SpokenPromptsDlg, ChecksTheRowsPlaysEachRowAndHandsBackTheRequest)
     };
     MessageCatcher catcher;
     const int result = RunDialog(dlg, [&] {
-        Click(ButtonNamed(&dlg, "OK"));  // the one empty row
+        for (const char* name : {"good.txt", "bad.txt", "pipe.txt"}) {
+            AnswerFileDialog(Q(dir.path()), name);
+            Click(ButtonNamed(&dlg, "Open List File..."));
+        }
+        EXPECT_EQ(table->rowCount(), 2);
+        EXPECT_EQ(table->item(1, 1)->text(), "Goodbye");
+
+        fill({{"", ""}});
+        Click(ButtonNamed(&dlg, "OK"));
         dlg.findChild<QLineEdit*>()->setText(Q(dir.path()));
         Click(ButtonNamed(&dlg, "OK"));
         fill({{"", ""}, {"x", "a"}, {"x", "b"}});
@@ -97,41 +107,14 @@ TEST(SpokenPromptsDlg, ChecksTheRowsPlaysEachRowAndHandsBackTheRequest)
         Click(ButtonNamed(&dlg, "OK"));
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(catcher.texts(), (std::vector<QString>{kNoFolder, "Add a name and a text for each prompt.",
-                                                     "row 3: the name 'x' is used twice",
-                                                     "row 1: the name 'a/b' is not a plain file name"}));
+    EXPECT_EQ(catcher.texts(),
+              (std::vector<QString>{Q(dir.file("bad.txt")) + ", line 1: expected NAME, a tab and the text",
+                                    Q(dir.file("pipe.txt")) + ", it is not a regular file", kNoFolder,
+                                    "Add a name and a text for each prompt.", "row 3: the name 'x' is used twice",
+                                    "row 1: the name 'a/b' is not a plain file name"}));
     EXPECT_EQ(played, (std::vector<std::string>{"Good\nbye|German|8000"}));
     const SpokenPromptsRequest r = dlg.request();
     ASSERT_EQ(r.prompts.size(), 1u);
-    EXPECT_EQ(r.prompts[0].name, "bye");
-    EXPECT_EQ(r.prompts[0].text, "Good bye");
-    EXPECT_EQ(r.voice, "German");
-    EXPECT_EQ(r.rate, 8000);
-    EXPECT_EQ(r.folder, dir.path());
-    EXPECT_TRUE(r.load);
-}
-
-// A list file fills the table; one that is refused leaves it as it was.
-TEST(SpokenPromptsDlg, OpensAListFileOnlyWhenItIsARegularValidList)
-{
-    ScratchDir dir;
-    const std::string good = "greet\tHello\r\n\nbye\tGoodbye\n", bad = "greet Hello\n";
-    WriteBytes(dir.file("good.txt"), {good.begin(), good.end()});
-    WriteBytes(dir.file("bad.txt"), {bad.begin(), bad.end()});
-    ASSERT_EQ(::mkfifo(dir.file("pipe.txt").c_str(), 0600), 0);
-    CSpokenPromptsDlg dlg({}, false, [](const std::string&, const std::string&, int) {});
-    auto* table = dlg.findChild<QTableWidget*>();
-    MessageCatcher catcher;
-    RunDialog(dlg, [&] {
-        for (const char* name : {"good.txt", "bad.txt", "pipe.txt"}) {
-            AnswerFileDialog(Q(dir.path()), name);
-            Click(ButtonNamed(&dlg, "Open List File..."));
-        }
-    });
-    ASSERT_EQ(table->rowCount(), 2);
-    EXPECT_EQ(table->item(1, 0)->text(), "bye");
-    EXPECT_EQ(table->item(1, 1)->text(), "Goodbye");
-    EXPECT_EQ(catcher.texts(),
-              (std::vector<QString>{Q(dir.file("bad.txt")) + ", line 1: expected NAME, a tab and the text",
-                                    Q(dir.file("pipe.txt")) + ", it is not a regular file"}));
+    EXPECT_EQ(std::make_tuple(r.prompts[0].name, r.prompts[0].text), std::make_tuple("bye", "Good bye"));
+    EXPECT_EQ(std::make_tuple(r.voice, r.rate, r.folder, r.load), std::make_tuple("German", 8000, dir.path(), true));
 }

@@ -93,11 +93,14 @@ TEST(PortDialogs, EscapeChoosesNothing)
     CKR_AppDlg window(dir.path() + "/");
     CSoundList library;
     library.append({CSound::kSoundFile, "", "a.wav", 8000});
+    const auto press = [](Qt::Key key) {
+        return [key](QDialog* d) { QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, key); };
+    };
     {
-        const Answer<QDialog> enter([](QDialog* d) { QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Return); });
+        const Answer<QDialog> enter(press(Qt::Key_Return));
         EXPECT_TRUE(window.Confirm());
     }
-    const Answer<QDialog> escape([](QDialog* d) { QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Escape); });
+    const Answer<QDialog> escape(press(Qt::Key_Escape));
     EXPECT_FALSE(window.Confirm());
     EXPECT_FALSE(window.ConfirmLeaveUnsaved());
     EXPECT_FALSE(window.ChooseFile({FileChoice::Kind::Open, "All Files(*)|*||", "", dir.path()}));

@@ -130,7 +130,8 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
     EXPECT_GE(window.width(), 800);
     EXPECT_GE(window.height(), 500);
 
-    const QWidget *library = window.findChild<CListCtrl_Snd_Lib*>(), *playlist = window.findChild<CListCtrl_Playlist*>();
+    const QWidget* library = window.findChild<CListCtrl_Snd_Lib*>();
+    const QWidget* playlist = window.findChild<CListCtrl_Playlist*>();
     const QWidget* client = window.centralWidget();
     const auto gaps = [&] {
         const QRect l = library->geometry(), p = playlist->geometry(), b = progress()->geometry();
