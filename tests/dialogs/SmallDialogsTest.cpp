@@ -8,7 +8,6 @@
 
 #include "DialogDriver.h"
 #include "dialogs/CAddSilenceDlg.h"
-#include "dialogs/CConfirmDlg.h"
 #include "dialogs/CSamplingDlg.h"
 #include "dialogs/CSoundLibraryDlg.h"
 
@@ -75,18 +74,6 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
             EndDialog(dlg, ending, dlg.findChild<QLineEdit*>());
         });
         EXPECT_EQ(result, CAddSilenceDlg::kCancelled);
-    }
-}
-
-TEST(ConfirmDlg, OnlyOkConfirms)
-{
-    CConfirmDlg ok;
-    EXPECT_EQ(RunDialog(ok, [&] { PressKey(ButtonNamed(&ok, "OK"), Qt::Key_Return); }), CConfirmDlg::kConfirmed);
-    for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::CloseBox}) {
-        CConfirmDlg dlg;
-        const int result = RunDialog(dlg, [&] { EndDialog(dlg, ending, ButtonNamed(&dlg, "OK")); });
-        EXPECT_NE(result, CConfirmDlg::kConfirmed);
-        EXPECT_NE(result, kStillOpen);
     }
 }
 

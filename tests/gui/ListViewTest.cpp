@@ -4,7 +4,6 @@
 // without the commands behind it.
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -93,11 +92,6 @@ protected:
     Recorded<CListCtrl_Backgroundmusic> music{session};
 };
 
-QString Cell(const QAbstractItemView& view, int row, int column)
-{
-    return view.model()->index(row, column).data().toString();
-}
-
 QPoint RowCentre(const QTableView& view, int row)
 {
     return view.visualRect(view.model()->index(row, 1)).center();
@@ -146,7 +140,7 @@ TEST_F(ListViewTest, RebuildKeepsTheScrollAndSelectsNothing)
     library.rebuild();
     EXPECT_EQ(library.verticalScrollBar()->value(), 0);
     library.removeRow(0);
-    EXPECT_EQ(Cell(library, 0, 1), "s1.wav");
+    EXPECT_EQ(library.model()->index(0, 1).data().toString(), "s1.wav");
     library.clearRows();
     EXPECT_EQ(library.model()->rowCount(), 0);
 }
