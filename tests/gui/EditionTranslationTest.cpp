@@ -21,8 +21,10 @@
 #include "dialogs/CEquationSetupDlg.h"
 #include "dialogs/CKeySetupDlg.h"
 #include "dialogs/COptionsDlg.h"
+#include "dialogs/CPrepareSoundsDlg.h"
 #include "dialogs/CSamplingDlg.h"
 #include "dialogs/CSoundLibraryDlg.h"
+#include "dialogs/CSpokenPromptsDlg.h"
 #include "gui/CKR_AppDlg.h"
 #include "gui/CListCtrl_Backgroundmusic.h"
 #include "gui/CListCtrl_Playlist.h"
@@ -144,9 +146,11 @@ TEST(EditionTranslation, EveryTextOfTheWindowsAndMenusIsInTheCatalogue)
     COptionsDlg options;
     CSamplingDlg rates(22000);
     CSoundLibraryDlg picker;
+    CPrepareSoundsDlg prepare(true);
+    CSpokenPromptsDlg spoken({}, true, {});
     CKeySetupDlg keys;
     for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &silence, &confirm, &equations, &options, &rates,
-                                                           &picker})
+                                                           &picker, &prepare, &spoken})
         texts << ShownTexts(*dialog);
     // Each mode names its keys' functions differently.
     for (int mode = kOneLine; mode <= kKeyMode; ++mode) {
