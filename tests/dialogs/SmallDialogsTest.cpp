@@ -47,12 +47,13 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
     } const cases[] = {
         {"255", 0, 0, 2550, {}},
         {"10", 1, 0, 10000, {}},
-        {"  7 ms", 0, 0, 70, {}},
+        {"  +7 ms", 0, 0, 70, {}},
         {"5", 0, 255, 50, {}},
         {"256", 0, 0, kStillOpen, {range255}},
         {"0", 0, 0, kStillOpen, {range255}},
         {"11", 1, 0, kStillOpen, {range10}},
-        {"4294967297", 1, 0, kStillOpen, {range10}},
+        {"4294967297", 1, 0, kStillOpen, {range10}},  // 1 after a 32-bit wrap
+        {QString(400, u'9'), 0, 0, kStillOpen, {range255}},
         {"5", 0, 256, kStillOpen, {"Playlist full!"}},
         {"300", 0, 256, kStillOpen, {range255}}};
     for (const auto& c : cases) {
