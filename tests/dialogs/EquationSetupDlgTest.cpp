@@ -1,7 +1,5 @@
 #include <QLineEdit>
 
-#include <numeric>
-
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
@@ -60,32 +58,6 @@ TEST(EquationSetupDlg, AStoredValueOutOfRangeIsReportedWhileOpening)
     expected.equationNumber[4] = 0;
     expected.equationNumber[20] = 0;
     EXPECT_EQ(dlg.values(), expected);
-}
-
-// A disabled box still shows its value; modes no button offers enable all.
-TEST(EquationSetupDlg, EachModeEnablesItsBoxesAndShowsTheOthers)
-{
-    std::vector<int> all(kKeyCount);
-    std::iota(all.begin(), all.end(), 1);
-    const std::vector<int> oneToTen(all.begin(), all.begin() + 10);
-    const std::pair<int, std::vector<int>> cases[] = {
-        {kOneLine, {1, 2, 3, 5, 6, 7, 8, 9, 10}}, {kThreeLine, {1, 5, 6, 7, 8, 9, 10}}, {kMp3, {7, 8, 9, 10}},
-        {kParallelPort, {1}}, {kExtended, oneToTen}, {kKeyMode, oneToTen}, {kMatrix3x8, all}, {-2, all}};
-    CEquation stored;
-    stored.equationNumber[23] = 219;
-    for (const auto& [mode, enabled] : cases) {
-        CEquationSetupDlg dlg;
-        dlg.setValues(stored, mode);
-        RunDialog(dlg, [&] {
-            std::vector<int> seen;
-            for (int key = 1; key <= kKeyCount; ++key) {
-                if (Box(&dlg, key)->isEnabled())
-                    seen.push_back(key);
-            }
-            EXPECT_EQ(seen, enabled) << "mode " << mode;
-            EXPECT_EQ(Box(&dlg, 24)->text(), "219");
-        });
-    }
 }
 
 TEST(EquationSetupDlg, OnlyCancelEndsWithTheCancelCode)

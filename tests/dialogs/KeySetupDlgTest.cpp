@@ -1,9 +1,11 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
+#include "dialogs/CEquationSetupDlg.h"
 #include "dialogs/CKeySetupDlg.h"
 
 namespace {
@@ -20,24 +22,35 @@ QComboBox* KeyList(QWidget* dialog, int key)
 
 }  // namespace
 
-TEST(KeySetupDlg, EachModeEnablesItsKeys)
+// The keys and equation boxes each mode lets the user change; modes no
+// button offers enable all. A disabled box still shows its value.
+TEST(SetupDialogs, EachModeEnablesItsKeysAndEquations)
 {
     std::vector<int> all;
     for (int key = 1; key <= kKeyCount; ++key)
         all.push_back(key);
-    const std::vector<int> oneToTen(all.begin(), all.begin() + 10);
-    const std::pair<int, std::vector<int>> cases[] = {
-        {kOneLine, {1, 2, 3, 5, 6, 7, 8, 9, 10}}, {kThreeLine, {}}, {kMp3, {}}, {kMatrix3x8, {}},
-        {kParallelPort, {1}}, {kExtended, oneToTen}, {kKeyMode, oneToTen}, {-1, all}};
-    for (const auto& [mode, enabled] : cases) {
-        CKeySetupDlg dlg;
-        dlg.setKeys(CKey(), mode);
-        std::vector<int> seen;
+    const std::vector<int> oneToTen(all.begin(), all.begin() + 10), oneLine = {1, 2, 3, 5, 6, 7, 8, 9, 10};
+    const std::tuple<int, std::vector<int>, std::vector<int>> cases[] = {
+        {kOneLine, oneLine, oneLine},   {kThreeLine, {}, {1, 5, 6, 7, 8, 9, 10}}, {kMp3, {}, {7, 8, 9, 10}},
+        {kMatrix3x8, {}, all},          {kParallelPort, {1}, {1}},                {kExtended, oneToTen, oneToTen},
+        {kKeyMode, oneToTen, oneToTen}, {-1, all, all}};
+    CEquation stored;
+    stored.equationNumber[23] = 219;
+    for (const auto& [mode, keysEnabled, boxesEnabled] : cases) {
+        CKeySetupDlg keys;
+        keys.setKeys(CKey(), mode);
+        CEquationSetupDlg equations;
+        equations.setValues(stored, mode);
+        std::vector<int> keysSeen, boxesSeen;
         for (int key : all) {
-            if (KeyList(&dlg, key)->isEnabled())
-                seen.push_back(key);
+            if (KeyList(&keys, key)->isEnabled())
+                keysSeen.push_back(key);
+            if (equations.findChild<QLineEdit*>(QString("key%1").arg(key))->isEnabled())
+                boxesSeen.push_back(key);
         }
-        EXPECT_EQ(seen, enabled) << "mode " << mode;
+        EXPECT_EQ(keysSeen, keysEnabled) << "mode " << mode;
+        EXPECT_EQ(boxesSeen, boxesEnabled) << "mode " << mode;
+        EXPECT_EQ(equations.findChild<QLineEdit*>("key24")->text(), "219");
     }
 }
 
