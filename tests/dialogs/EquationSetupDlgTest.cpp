@@ -30,7 +30,7 @@ TEST(EquationSetupDlg, ReadsEachChangeAndRefusesNumbersOutOfRange)
     } steps[] = {{false, "", 0, ""},         {true, "2", 2, "2"},      {true, "1", 21, "21"},
                  {true, "9", 219, "219"},    {true, "0", 0, "0"},      {false, "12ab", 12, "12ab"},
                  {false, "-5", 0, "0"},      {false, "4294967303", 0, "0"}};  // 7 after a 32-bit wrap
-    const int result = RunDialog(dlg, [&] {
+    RunDialog(dlg, [&] {
         QLineEdit* box = Box(&dlg, 2);
         for (const auto& [typed, text, value, shown] : steps) {
             typed ? TypeText(box, text) : box->setText(text);
@@ -38,9 +38,7 @@ TEST(EquationSetupDlg, ReadsEachChangeAndRefusesNumbersOutOfRange)
         }
         TypeText(Box(&dlg, 4), "-x");  // only digits can be typed
         EXPECT_EQ(Box(&dlg, 4)->text(), "3");
-        PressKey(box, Qt::Key_Return);
     });
-    EXPECT_EQ(result, CEquationSetupDlg::kOk);
     EXPECT_EQ(catcher.texts(), (std::vector<QString>{"Error", "Error", "Error"}));
 }
 
@@ -62,12 +60,10 @@ TEST(EquationSetupDlg, AStoredValueOutOfRangeIsReportedWhileOpening)
 
 TEST(EquationSetupDlg, OnlyCancelEndsWithTheCancelCode)
 {
-    const std::pair<Ending, int> endings[] = {
-        {Ending::CancelButton, CEquationSetupDlg::kCancel},
-        {Ending::Escape, CEquationSetupDlg::kDismissed},
-        {Ending::CloseBox, CEquationSetupDlg::kDismissed},
-        {Ending::Enter, CEquationSetupDlg::kOk},
-    };
+    const std::pair<Ending, int> endings[] = {{Ending::CancelButton, CEquationSetupDlg::kCancel},
+                                              {Ending::Escape, CEquationSetupDlg::kDismissed},
+                                              {Ending::CloseBox, CEquationSetupDlg::kDismissed},
+                                              {Ending::Enter, CEquationSetupDlg::kOk}};
     for (const auto& [ending, code] : endings) {
         CEquationSetupDlg dlg;
         dlg.setValues(CEquation(), kMp3);
