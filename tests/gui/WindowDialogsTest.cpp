@@ -1,15 +1,20 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
+#include "dialogs/CSpokenPromptsDlg.h"
+#include "dialogs/DialogMessage.h"
 #include "gui/CKR_AppDlg.h"
 #include "gui/FileDialogFilter.h"
 
@@ -86,8 +91,9 @@ TEST(PortDialogs, SaveDialogAddsTheExtensionAndLeavesTheReplaceQuestionToTheSess
 }
 
 // Escape in any of the window's questions chooses nothing, however the
-// dialog codes its ending; Enter in the confirmation confirms.
-TEST(PortDialogs, EscapeChoosesNothing)
+// dialog codes its ending; Enter in the confirmation confirms. Each menu item
+// that asks something opens its own dialog.
+TEST(PortDialogs, EscapeChoosesNothingAndEachMenuItemOpensItsDialog)
 {
     ScratchDir dir;
     CKR_AppDlg window(dir.path() + "/");
@@ -100,7 +106,11 @@ TEST(PortDialogs, EscapeChoosesNothing)
         const Answer<QDialog> enter(press(Qt::Key_Return));
         EXPECT_TRUE(window.Confirm());
     }
-    const Answer<QDialog> escape(press(Qt::Key_Escape));
+    QString opened;
+    const Answer<QDialog> escape([&](QDialog* d) {
+        opened = d->metaObject()->className();
+        press(Qt::Key_Escape)(d);
+    });
     EXPECT_FALSE(window.Confirm());
     EXPECT_FALSE(window.ConfirmLeaveUnsaved());
     EXPECT_FALSE(window.ChooseFile({FileChoice::Kind::Open, "All Files(*)|*||", "", dir.path()}));
@@ -110,4 +120,64 @@ TEST(PortDialogs, EscapeChoosesNothing)
     EXPECT_FALSE(window.ChooseSamplingRate(22000));
     EXPECT_FALSE(window.ChoosePreparation(true));
     EXPECT_FALSE(window.ChooseSpokenPrompts(true, {}));
+
+    const std::pair<CommandId, QString> items[] = {
+        {ID_FILE_NEW, "QFileDialog"},         {ID_FILE_OPEN, "QFileDialog"},
+        {ID_TOOL_RECOVER_PROJECT, "QFileDialog"}, {ID_TOOL_PREPARE_SOUNDS, "CPrepareSoundsDlg"},
+        {ID_TOOL_SPOKEN_PROMPTS, "CSpokenPromptsDlg"}, {ID_HELP_ABOUT, "CAboutDlg"}};
+    for (const auto& [id, dialog] : items) {
+        opened.clear();
+        window.action(id)->trigger();
+        EXPECT_EQ(opened, dialog) << id;
+    }
+}
+
+TEST(PortDialogs, MessagesShowTheirCaptionAndIcon)
+{
+    ScratchDir dir;
+    CKR_AppDlg window(dir.path() + "/");
+    const std::tuple<Caption, MessageIcon, QString, QMessageBox::Icon> kinds[] = {
+        {Caption::Product, MessageIcon::None, "KR615B DadezEvur V1.0", QMessageBox::NoIcon},
+        {Caption::ApplicationName, MessageIcon::Information, ApplicationNameCaption(), QMessageBox::Information},
+        {Caption::Error, MessageIcon::Warning, "Error", QMessageBox::Warning},
+        {Caption::Error, MessageIcon::Error, "Error", QMessageBox::Critical}};
+    for (const auto& [caption, icon, title, boxIcon] : kinds) {
+        std::pair<QString, QMessageBox::Icon> shown;
+        const Answer<QMessageBox> read([&](QMessageBox* box) {
+            shown = {box->windowTitle(), box->icon()};
+            box->accept();
+        });
+        window.ShowMessage({"text", caption, icon});
+        EXPECT_EQ(shown, std::make_pair(title, boxIcon));
+    }
+}
+
+// Spoken Prompts from the Tool menu: Play speaks a row, OK writes NAME.wav of
+// each row, at the chosen rate, into the folder.
+TEST(PortDialogs, SpokenPromptsPlaysARowAndWritesEachRow)
+{
+    ScratchDir dir;
+    CKR_AppDlg window(dir.path() + "/");
+    std::vector<QString> messages;
+    const Answer<QMessageBox> catcher([&](QMessageBox* box) {
+        messages.push_back(box->text());
+        box->accept();
+    });
+    const Answer<CSpokenPromptsDlg> fill([&](CSpokenPromptsDlg* d) {
+        auto* table = d->findChild<QTableWidget*>();
+        table->item(0, 0)->setText("hello");
+        table->item(0, 1)->setText("Hello there");
+        d->findChild<QLineEdit*>()->setText(QString::fromStdString(dir.file("out")));
+        qobject_cast<QAbstractButton*>(table->cellWidget(0, 2))->click();
+        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+            if (b->text() == "OK")
+                b->click();
+    });
+    window.action(ID_TOOL_SPOKEN_PROMPTS)->trigger();
+    EXPECT_EQ(messages, std::vector<QString>{});
+    const QString played = QDir::tempPath() + QString("/kr615b-prompt-%1.wav").arg(QCoreApplication::applicationPid());
+    EXPECT_TRUE(QFile::remove(played));
+    const std::vector<uint8_t> wav = ReadBytes(dir.file("out/hello.wav"));
+    ASSERT_GT(wav.size(), 44u);
+    EXPECT_EQ(wav[24] | wav[25] << 8, 8000);
 }
