@@ -150,6 +150,10 @@ TEST(PortDialogs, MessagesShowTheirCaptionAndIcon)
         window.ShowMessage({"text", caption, icon});
         EXPECT_EQ(shown, std::make_pair(title, boxIcon));
     }
+    // A document that is not a regular file is reported as failed, not opened.
+    bool failed = false;
+    window.OpenDocument(dir.path(), [&] { failed = true; });
+    EXPECT_TRUE(failed);
 }
 
 // Spoken Prompts from the Tool menu: Play speaks a row, OK writes NAME.wav of
