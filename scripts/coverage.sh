@@ -31,7 +31,8 @@ gcovr --root . --object-directory "$dir" --filter 'src/' --filter 'tools/' \
   --print-summary --output "$dir/coverage.txt" "$@"
 echo "figures per file: $dir/coverage.txt"
 
-nonblank() { cat "$@" | grep -cv '^[[:space:]]*$'; }
-tests=$(nonblank $(find tests -type f))
-code=$(nonblank $(find src tools -type f) resources/*.cpp)
+# Source files only: the fuzzers' seed and regression inputs are not code.
+nonblank() { git ls-files "$@" | xargs -r cat | grep -cv '^[[:space:]]*$'; }
+tests=$(nonblank 'tests/*.cpp' 'tests/*.h' 'tests/*.c' 'tests/*.py' 'tests/*.sh')
+code=$(nonblank 'src/*.cpp' 'src/*.h' 'src/*.hpp' 'src/*.c' 'tools/*.cpp' 'tools/*.h' 'resources/*.cpp')
 echo "tests: $tests non-blank lines, code: $code, ratio: $((100 * tests / code))%"

@@ -8,6 +8,9 @@
 #include "audio/PreviewPlayer.h"
 #include "compiler/FlashUsage.h"
 #include "model/EquationSize.h"
+#include "support/Paths.h"
+
+#include <QFile>
 
 Session::Session(WindowPort& port, std::string programFolder)
     : port_(port),
@@ -20,6 +23,8 @@ Session::Session(WindowPort& port, std::string programFolder)
 Session::~Session()
 {
     preview_->Shutdown();
+    if (!promptListeningFile_.empty())
+        QFile::remove(ToQtPath(promptListeningFile_));
 }
 
 bool Session::commandsEnabled(View view) const

@@ -205,6 +205,9 @@ private:
     bool playlistCommands_ = false;
     bool backgroundMusicCommands_ = false;
     bool backgroundMusicViewEnabled_ = false;
+    // The file Spoken Prompts' Play wrote for listening, removed when the
+    // session ends; empty until then.
+    std::string promptListeningFile_;
     // Last: destroyed first, while everything its workers use still exists.
     std::unique_ptr<PreviewPlayer> preview_;
 };

@@ -143,6 +143,7 @@ void Session::PlayPrompt(const std::string& text, const std::string& voice, int 
         port_.ShowMessage({*error, Caption::Error, MessageIcon::Error});
         return;
     }
+    promptListeningFile_ = path;
     CSound sound;
     sound.kind = CSound::kSoundFile;
     sound.path = path;

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 
 #include "PcmSound.h"
 #include "audio/AudioDecoder.h"
 #include "audio/AudioFilterChain.h"
+#include "support/RegularFile.h"
 #include "support/SafeWrite.h"
 
 namespace {
@@ -124,9 +124,8 @@ std::optional<std::string> PreparePcm(const PcmAudio& in, const PrepareOptions& 
 std::optional<std::string> PrepareSoundFile(const std::string& source, const PrepareOptions& options,
                                             PcmAudio& out)
 {
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(source, ignored))
-        return "Cannot prepare " + source + ": it is not a regular file";
+    if (auto reason = SpecialFileReason(source))
+        return "Cannot prepare " + source + ": " + *reason;
     PcmAudio decoded;
     if (auto error = DecodeAudioFile(source, 0, 1, decoded))
         return "Cannot prepare " + source + ": it is not a sound file that can be read (" + *error + ")";

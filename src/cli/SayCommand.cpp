@@ -1,9 +1,6 @@
 // kr615b say: speaks text into prepared prompt WAVs, offline.
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "audio/PromptList.h"
 #include "audio/PromptPreparation.h"
@@ -11,8 +8,10 @@
 #include "cli/Command.h"
 #include "cli/PromptArguments.h"
 #include "support/Paths.h"
+#include "support/RegularFile.h"
 #include "support/SafeWrite.h"
 
+#include <QByteArray>
 #include <QDir>
 
 static int RunSay(const std::vector<std::string>& args);
@@ -73,15 +72,11 @@ std::optional<std::string> WritePrompt(const std::string& path, const PcmAudio& 
 
 int SayList(const PromptArguments& parsed)
 {
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(parsed.listFile, ignored))
-        return Failure("say", "The list " + parsed.listFile + " is not a regular file");
-    std::ifstream file(parsed.listFile, std::ios::binary);
-    std::ostringstream content;
-    if (!file || !(content << file.rdbuf()))
-        return Failure("say", "Cannot read the list " + parsed.listFile);
+    QByteArray content;
+    if (auto error = ReadRegularFile(parsed.listFile, content))
+        return Failure("say", *error);
     std::vector<PromptLine> prompts;
-    if (auto error = ParsePromptList(content.str(), prompts))
+    if (auto error = ParsePromptList(content.toStdString(), prompts))
         return Failure("say", parsed.listFile + ", " + *error);
     // Every prompt is made before the first file is written, so a prompt
     // that fails leaves the folder as it was.
