@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -359,6 +362,14 @@ protected:
         press(Qt::Key_E, Qt::ControlModifier);
         EXPECT_FALSE(window().isVisible());
         window_.reset();
+
+        // The saved records as the command-line tool lists them.
+        std::string shown;
+        ASSERT_EQ(RunProgram("kr615b", {"show", "--json", projectFile_}, &shown), 0);
+        const QJsonObject saved = QJsonDocument::fromJson(QByteArray::fromStdString(shown)).object();
+        EXPECT_EQ(saved["library"].toArray().size(), 3);
+        EXPECT_EQ(saved["library"].toArray()[2].toObject()["name"].toString(), "tone22000.wav");
+        EXPECT_EQ(saved["equations"].toArray()[0].toArray().size(), 3);
 
         ASSERT_NO_FATAL_FAILURE(startProgram());
         Answer<QFileDialog> name(
