@@ -106,6 +106,17 @@ TEST(PortDialogs, EscapeChoosesNothingAndEachMenuItemOpensItsDialog)
         const Answer<QDialog> enter(press(Qt::Key_Return));
         EXPECT_TRUE(window.Confirm());
     }
+    {
+        // Only Cancel drops the setup dialogs' picks; Escape keeps them.
+        const Answer<QDialog> cancel([](QDialog* d) {
+            for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                if (b->text() == "Cancel")
+                    b->click();
+        });
+        EXPECT_FALSE(window.EditOptions(COptions()));
+        EXPECT_FALSE(window.EditKeys(CKey(), kKeyMode));
+        EXPECT_FALSE(window.EditEquations(CEquation(), kKeyMode));
+    }
     QString opened;
     const Answer<QDialog> escape([&](QDialog* d) {
         opened = d->metaObject()->className();
@@ -120,6 +131,9 @@ TEST(PortDialogs, EscapeChoosesNothingAndEachMenuItemOpensItsDialog)
     EXPECT_FALSE(window.ChooseSamplingRate(22000));
     EXPECT_FALSE(window.ChoosePreparation(true));
     EXPECT_FALSE(window.ChooseSpokenPrompts(true, {}));
+    EXPECT_TRUE(window.EditOptions(COptions()));
+    EXPECT_TRUE(window.EditKeys(CKey(), kKeyMode));
+    EXPECT_TRUE(window.EditEquations(CEquation(), kKeyMode));
 
     const std::pair<CommandId, QString> items[] = {
         {ID_FILE_NEW, "QFileDialog"},         {ID_FILE_OPEN, "QFileDialog"},
