@@ -300,6 +300,258 @@
         <translation>芯片中不是 KR615B 映像：%1</translation>
     </message>
     <message>
+        <source>Quick.Loader.A3 - write a KR615B BIN to flash</source>
+        <translation>Quick.Loader.A3 - 将 KR615B BIN 烧录到闪存</translation>
+    </message>
+    <message>
+        <source>BIN</source>
+        <translation>BIN 文件</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>文件：</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>Control mode:</source>
+        <translation>控制模式：</translation>
+    </message>
+    <message>
+        <source>Flash size chosen:</source>
+        <translation>所选闪存容量：</translation>
+    </message>
+    <message>
+        <source>Programmer</source>
+        <translation>编程器</translation>
+    </message>
+    <message>
+        <source>The flashrom programmer string (flashrom -p)</source>
+        <translation>flashrom 的编程器参数（flashrom -p）</translation>
+    </message>
+    <message>
+        <source>identified by flashrom</source>
+        <translation>由 flashrom 自动识别</translation>
+    </message>
+    <message>
+        <source>Only when the chip answers as several types (flashrom -c)</source>
+        <translation>仅在芯片被识别为多种型号时填写（flashrom -c）</translation>
+    </message>
+    <message>
+        <source>Programmer:</source>
+        <translation>编程器：</translation>
+    </message>
+    <message>
+        <source>Chip type:</source>
+        <translation>芯片型号：</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>flashrom&apos;s output appears here.</source>
+        <translation>flashrom 的输出显示在此处。</translation>
+    </message>
+    <message>
+        <source>%1: %p%</source>
+        <translation>%1：%p%</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>%1: the BIN is larger than this flash</source>
+        <translation>%1：BIN 超出此闪存容量</translation>
+    </message>
+    <message>
+        <source>Not written yet</source>
+        <translation>尚未写入</translation>
+    </message>
+    <message>
+        <source>Choose the BIN</source>
+        <translation>选择 BIN 文件</translation>
+    </message>
+    <message>
+        <source>BIN files (*.bin);;All files (*)</source>
+        <translation>BIN 文件 (*.bin);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Not written</source>
+        <translation>未写入</translation>
+    </message>
+    <message>
+        <source>flashrom is still writing. Stop it? The flash will then hold only part of the BIN.</source>
+        <translation>flashrom 仍在写入。要停止吗？停止后闪存中只有部分 BIN。</translation>
+    </message>
+    <message>
+        <source>No BIN chosen. Choose the BIN that Compile wrote next to the project file.</source>
+        <translation>未选择 BIN。请选择编译时在项目文件旁生成的 BIN。</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist. Compile the project first, or choose another BIN.</source>
+        <translation>文件 %1 不存在。请先编译项目，或选择其他 BIN。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file. Choose a BIN file.</source>
+        <translation>%1 不是文件。请选择 BIN 文件。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>无法读取文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The file %1 is %2 bytes long, which no BIN is: a BIN is a power of two from 262,144 bytes (2M) to 8,388,608 bytes (64M). Choose the BIN that Compile wrote.</source>
+        <translation>文件 %1 长 %2 字节，不是 BIN：BIN 的长度是 2 的幂，从 262,144 字节（2M）到 8,388,608 字节（64M）。请选择编译生成的 BIN。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a KR615B BIN: its first byte is 0x%2, not 0xFF. Choose the BIN that Compile wrote.</source>
+        <translation>文件 %1 不是 KR615B 的 BIN：其首字节为 0x%2，而不是 0xFF。请选择编译生成的 BIN。</translation>
+    </message>
+    <message>
+        <source>One Line</source>
+        <translation>一线</translation>
+    </message>
+    <message>
+        <source>Three Line</source>
+        <translation>三线</translation>
+    </message>
+    <message>
+        <source>Extended</source>
+        <translation>扩展</translation>
+    </message>
+    <message>
+        <source>3x8 Matrix</source>
+        <translation>3x8 矩阵</translation>
+    </message>
+    <message>
+        <source>Parallel port</source>
+        <translation>并口</translation>
+    </message>
+    <message>
+        <source>unknown (code 0x%1)</source>
+        <translation>未知（代码 0x%1）</translation>
+    </message>
+    <message>
+        <source>%1M (%2 bytes)</source>
+        <translation>%1M（%2 字节）</translation>
+    </message>
+    <message>
+        <source>flashrom is missing: %1 cannot be started. Install the flashrom package (sudo apt install flashrom) and write again.</source>
+        <translation>缺少 flashrom：无法启动 %1。请安装 flashrom 软件包（sudo apt install flashrom）后重新写入。</translation>
+    </message>
+    <message>
+        <source>Stopped: flashrom was ended before it had finished, so the flash may hold part of the BIN. Write again.</source>
+        <translation>已停止：flashrom 未完成就被终止，闪存中可能只有部分 BIN。请重新写入。</translation>
+    </message>
+    <message>
+        <source>flashrom stopped unexpectedly, so the flash may hold part of the BIN. Its output above may say why; write again.</source>
+        <translation>flashrom 意外终止，闪存中可能只有部分 BIN。上方的输出可能说明了原因；请重新写入。</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1 (%2).</source>
+        <translation>已写入并校验通过：%1（%2）。</translation>
+    </message>
+    <message>
+        <source>Nothing to write: the flash already holds %1 (%2); flashrom compared it byte for byte.</source>
+        <translation>无需写入：闪存中已是 %1（%2）；flashrom 已逐字节比较。</translation>
+    </message>
+    <message>
+        <source> The chip holds %1; after the BIN it holds 0xFF.</source>
+        <translation>芯片容量为 %1；BIN 之后的部分为 0xFF。</translation>
+    </message>
+    <message>
+        <source>flashrom does not know the programmer &quot;%1&quot;. Enter a programmer that flashrom supports, such as ch341a_spi.</source>
+        <translation>flashrom 不支持编程器“%1”。请输入 flashrom 支持的编程器，例如 ch341a_spi。</translation>
+    </message>
+    <message>
+        <source>No programmer found: flashrom could not open the programmer &quot;%1&quot;. Plug it in, check that you may use it (member of the plugdev group), check its settings in the programmer text, and write again.</source>
+        <translation>未找到编程器：flashrom 无法打开编程器“%1”。请插好编程器，确认有权使用它（属于 plugdev 组），检查编程器参数中的设置，然后重新写入。</translation>
+    </message>
+    <message>
+        <source>flashrom does not know the chip type &quot;%1&quot;. Leave the chip type empty to let flashrom identify the chip, or enter a name that flashrom -L lists.</source>
+        <translation>flashrom 不支持芯片型号“%1”。请将芯片型号留空，由 flashrom 自动识别芯片，或输入 flashrom -L 列出的型号。</translation>
+    </message>
+    <message>
+        <source>No flash chip found: the programmer answered but found no chip. Check that the chip sits the right way round in the socket or clip and has power, and write again.</source>
+        <translation>未找到闪存芯片：编程器有响应，但未发现芯片。请检查芯片在插座或夹子中的方向是否正确、是否已供电，然后重新写入。</translation>
+    </message>
+    <message>
+        <source>The chip answers as several chip types: %1. Enter the one printed on the chip as the chip type and write again.</source>
+        <translation>芯片被识别为多种型号：%1。请将芯片上印的型号填为芯片型号，然后重新写入。</translation>
+    </message>
+    <message>
+        <source>Chip too small: the chip holds %1, the BIN has %2. Use a chip of at least %3.</source>
+        <translation>芯片容量不足：芯片容量为 %1，BIN 为 %2。请使用至少 %3 的芯片。</translation>
+    </message>
+    <message>
+        <source>Verify failed: the flash does not hold the BIN (%1). Its content is now unknown. Check the connections and write again.</source>
+        <translation>校验失败：闪存内容与 BIN 不符（%1）。闪存内容现已未知。请检查连接后重新写入。</translation>
+    </message>
+    <message>
+        <source>Writing failed, and the chip still holds its old content. Check the connections, especially the write-protect pin, and write again.</source>
+        <translation>写入失败，芯片仍保留原有内容。请检查连接，尤其是写保护引脚，然后重新写入。</translation>
+    </message>
+    <message>
+        <source>Writing failed, and the chip&apos;s content is now unknown. Check the connections, especially the write-protect pin, and write again.</source>
+        <translation>写入失败，芯片内容现已未知。请检查连接，尤其是写保护引脚，然后重新写入。</translation>
+    </message>
+    <message>
+        <source>flashrom ended without verifying the write, so the flash may not hold the BIN. Write again.</source>
+        <translation>flashrom 结束时未校验写入，闪存中可能不是该 BIN。请重新写入。</translation>
+    </message>
+    <message>
+        <source>flashrom failed (exit status %1); its output above says why.</source>
+        <translation>flashrom 失败（退出状态 %1），原因见上方输出。</translation>
+    </message>
+    <message>
+        <source>The chip holds %1 bytes, the BIN %2: writing the BIN followed by 0xFF up to the chip&apos;s size.</source>
+        <translation>芯片容量为 %1 字节，BIN 为 %2 字节：写入 BIN，其后用 0xFF 填满芯片容量。</translation>
+    </message>
+    <message>
+        <source>The BIN cannot be filled up to the chip&apos;s size: no temporary folder (%1).</source>
+        <translation>无法将 BIN 填充到芯片容量：没有临时文件夹（%1）。</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was being written. Write again.</source>
+        <translation>文件 %1 在写入过程中被修改。请重新写入。</translation>
+    </message>
+    <message>
+        <source>The BIN cannot be filled up to the chip&apos;s size in %1: %2.</source>
+        <translation>无法在 %1 中将 BIN 填充到芯片容量：%2。</translation>
+    </message>
+    <message>
+        <source>Looking for the programmer and the chip</source>
+        <translation>正在查找编程器和芯片</translation>
+    </message>
+    <message>
+        <source>Reading the chip</source>
+        <translation>正在读取芯片</translation>
+    </message>
+    <message>
+        <source>Erasing and writing</source>
+        <translation>正在擦除并写入</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>校验通过</translation>
+    </message>
+    <message>
         <source>Equation No. :</source>
         <translation>方程号：</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QSet>
 #include <QXmlStreamReader>
 
 namespace {
@@ -66,9 +67,15 @@ void TextCatalogue::add(const QString& source, const QString& translation)
     QString shape;
     int fixedLength = 0;
     qsizetype last = 0;
+    QSet<QString> named;
     for (const QRegularExpressionMatch& m : Placeholder().globalMatch(source)) {
         const QString fixed = source.mid(last, m.capturedStart() - last);
-        shape += QRegularExpression::escape(fixed) + QStringLiteral("(?<a%1>.+?)").arg(m.captured(1));
+        // A placeholder used twice stands for the same text both times.
+        const QString number = m.captured(1);
+        const bool again = named.contains(number);
+        named.insert(number);
+        shape += QRegularExpression::escape(fixed) +
+                 (again ? QStringLiteral("\\k<a%1>") : QStringLiteral("(?<a%1>.+?)")).arg(number);
         fixedLength += int(fixed.size());
         last = m.capturedEnd();
     }

@@ -7,61 +7,35 @@
 #include "common/TestFiles.h"
 #include "common/TestSound.h"
 
-namespace {
-
-struct WavCase {
-    int rate;
-    int channels;
-    int bits;
-};
-
-class WavInfo : public testing::TestWithParam<WavCase> {};
-
-}  // namespace
-
-TEST_P(WavInfo, ReportsTheStoredFormatAndBuildsTheRecord)
+TEST(AudioInfo, WavsReportTheStoredFormatAndBuildTheRecord)
 {
-    const WavCase c = GetParam();
-    ScratchDir dir;
-    const std::string path = dir.file("tone.wav");
-    WriteTestWav(path, c.rate, c.channels, c.bits, 1.2345);
-
-    const AudioInfo info = ReadAudioInfo(path);
-    EXPECT_EQ(info.sampleRate, c.rate);
-    EXPECT_EQ(info.channels, c.channels);
-    EXPECT_EQ(info.bits, c.bits);
-    EXPECT_NEAR(info.duration, 1.2345, 0.5 / c.rate);
-    EXPECT_EQ(info.aux, double(c.rate) * c.channels * c.bits);
-
-    const CSound sound = MakeSoundRecord(path, "tone.wav");
-    EXPECT_EQ(sound.stereo, c.channels == 1 ? 0 : 1);
-    EXPECT_EQ(sound.lengthMs, 1234);
-    EXPECT_EQ(sound.auxValue, c.rate * c.channels * c.bits);
-
-    // The file forms of the rate rules read the file's rate.
-    EXPECT_EQ(GetSourceRate(path), c.rate);
-    EXPECT_EQ(IsAcceptedSourceRate(path), c.rate != 22050);
-    EXPECT_EQ(StepDownRate(path), c.rate == 22050 ? 22000 : c.rate);
-}
-
-// 8000 Hz makes 1.2345 s a whole number of frames (9876).
-INSTANTIATE_TEST_SUITE_P(Formats, WavInfo,
-                         testing::Values(WavCase{8000, 1, 8}, WavCase{8000, 1, 24}, WavCase{8000, 6, 16},
-                                         WavCase{22050, 2, 32}));
-
-TEST(AudioInfo, WholeMillisecondLengthsAreNotCutShort)
-{
-    // Frame counts whose division by the rate lands just below the whole
-    // millisecond in binary.
+    // 8000 Hz makes 1.2345 s a whole number of frames (9876); the last five
+    // are frame counts whose division by the rate lands just below the whole
+    // millisecond in binary, which must not cut the length short.
     const struct {
-        int rate;
-        int ms;
-    } cases[] = {{22000, 400}, {22000, 7}, {16000, 1001}, {8000, 1003}, {22000, 2345}};
+        int rate, channels, bits, ms;
+        double seconds;
+    } cases[] = {{8000, 1, 8, 1234, 1.2345},   {8000, 1, 24, 1234, 1.2345}, {8000, 6, 16, 1234, 1.2345},
+                 {22050, 2, 32, 1234, 1.2345}, {22000, 1, 16, 400, 0.4},    {22000, 1, 16, 7, 0.007},
+                 {16000, 1, 16, 1001, 1.001},  {8000, 1, 16, 1003, 1.003},  {22000, 1, 16, 2345, 2.345}};
     ScratchDir dir;
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rate) + " Hz, " + std::to_string(c.ms) + " ms");
         const std::string path = dir.file("tone.wav");
-        WriteTestWav(path, c.rate, 1, 16, c.ms / 1000.0);
-        EXPECT_EQ(MakeSoundRecord(path, "tone.wav").lengthMs, c.ms) << c.rate << " Hz";
+        WriteTestWav(path, c.rate, c.channels, c.bits, c.seconds);
+        const AudioInfo info = ReadAudioInfo(path);
+        EXPECT_EQ(std::tuple(info.sampleRate, info.channels, info.bits, info.aux),
+                  std::tuple(double(c.rate), c.channels, c.bits, double(c.rate) * c.channels * c.bits));
+        EXPECT_NEAR(info.duration, c.seconds, 0.5 / c.rate);
+
+        const CSound sound = MakeSoundRecord(path, "tone.wav");
+        EXPECT_EQ(sound.stereo, c.channels == 1 ? 0 : 1);
+        EXPECT_EQ(sound.lengthMs, c.ms);
+        EXPECT_EQ(sound.auxValue, c.rate * c.channels * c.bits);
+        // The file forms of the rate rules read the file's rate.
+        EXPECT_EQ(GetSourceRate(path), c.rate);
+        EXPECT_EQ(IsAcceptedSourceRate(path), c.rate != 22050);
+        EXPECT_EQ(StepDownRate(path), c.rate == 22050 ? 22000 : c.rate);
     }
 }
 

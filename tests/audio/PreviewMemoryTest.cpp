@@ -1,7 +1,7 @@
 #include <fstream>
 #include <iostream>
-#include <thread>
-#include <string>
+
+#include <unistd.h>
 
 #include "audio/PreviewTestSupport.h"
 
@@ -10,18 +10,12 @@ namespace {
 // The memory the process holds, from the kernel's account of it.
 long ResidentKiB()
 {
-    std::ifstream status("/proc/self/status");
-    for (std::string field; status >> field;) {
-        if (field == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-    }
-    return 0;
+    long size = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> size >> resident;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
 }
 
-class PreviewMemory : public PreviewTest {};
+using PreviewMemory = PreviewTest;
 
 }  // namespace
 
@@ -32,7 +26,6 @@ TEST_F(PreviewMemory, TwoHundredSoundsInARowDoNotAddUpInMemory)
 #endif
     // Two seconds at 44100 Hz: 176 kB of file and 350 kB a second of output.
     const std::string path = Tone("tone.wav", 2.0, 44100);
-
     long warm = 0;
     for (int i = 0; i < 200; ++i) {
         player_.PlayFile(path);

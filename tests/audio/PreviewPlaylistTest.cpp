@@ -14,25 +14,29 @@ PlaylistPreview Silences(std::initializer_list<int> lengths)
     return Playlist(entries);
 }
 
-class PreviewPlaylist : public PreviewTest {};
+using PreviewPlaylist = PreviewTest;
 
 }  // namespace
 
-TEST_F(PreviewPlaylist, WithoutSelectedRowFillsTheBarAndTheNextTickEnablesEditing)
+// Without a selected row the bar is filled, with no remaining length it has
+// an empty range; either way the next tick gives editing back.
+TEST_F(PreviewPlaylist, EmptyPreviewsEndAtOnceAndTheNextTickEnablesEditing)
 {
-    TickUntilIdle(player_);
-    ASSERT_TRUE(player_.PlayPlaylist({}));
-    EXPECT_EQ(host_.editing(), std::vector<bool>{false});
-    ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }, 2s));
-    EXPECT_EQ(host_.lastProgress(), (std::pair{10, 10}));
-
-    player_.PlaybackTick();
-    EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true}));
+    PlaylistPreview zero = Silences({0, 0});
+    zero.remainingMs = 1;
+    for (const auto& [preview, bar] : {std::pair{PlaylistPreview{}, std::pair{10, 10}}, {zero, {0, 0}}}) {
+        TickUntilIdle(player_);
+        ASSERT_TRUE(player_.PlayPlaylist(preview));
+        ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }, 2s));
+        EXPECT_EQ(host_.lastProgress(), bar);
+        player_.PlaybackTick();
+        EXPECT_TRUE(host_.editing().back());
+    }
     // The next Play clears the finished flag: a tick no longer enables.
     ASSERT_TRUE(player_.PlayPlaylist(Silences({2000})));
     EXPECT_FALSE(player_.PlaylistFinished());
     player_.PlaybackTick();
-    EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true, false, true, false}));
 }
 
 TEST_F(PreviewPlaylist, SilencesAdvanceTheBarEvery120Ms)
@@ -53,16 +57,6 @@ TEST_F(PreviewPlaylist, SilencesAdvanceTheBarEvery120Ms)
     EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true}));
     EXPECT_EQ(player_.IdleCounter(), PreviewPlayer::kIdleTicks + 1);
     EXPECT_FALSE(player_.CanStop());
-}
-
-TEST_F(PreviewPlaylist, AZeroRemainingLengthGivesAnEmptyRange)
-{
-    TickUntilIdle(player_);
-    PlaylistPreview zero = Silences({0, 0});
-    zero.remainingMs = 1;
-    ASSERT_TRUE(player_.PlayPlaylist(zero));
-    ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }, 2s));
-    EXPECT_EQ(host_.lastProgress(), (std::pair{0, 0}));
 }
 
 TEST_F(PreviewPlaylist, StopDuringASilenceEndsTheWorkerWithoutFinishing)

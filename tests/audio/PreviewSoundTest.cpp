@@ -6,7 +6,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class PreviewSound : public PreviewTest {};
+using PreviewSound = PreviewTest;
 
 }  // namespace
 
@@ -48,15 +48,6 @@ TEST_F(PreviewSound, PlayIsIgnoredWhileASoundPlaysAndTenTicksAfter)
     }
     player_.PlaybackTick();
     EXPECT_TRUE(player_.PlayLibrary(entry));
-}
-
-TEST_F(PreviewSound, NoSelectedSoundIsToldAndPlaysNothing)
-{
-    TickUntilIdle(player_);
-    ASSERT_TRUE(player_.PlayLibrary(std::nullopt));
-    ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
-    EXPECT_EQ(host_.messages(), std::vector<std::string>{"Pls select a sound to play"});
-    EXPECT_EQ(host_.lastProgress().second, 0);
 }
 
 // Files that cannot be played play nothing, silently, and keep their slots;
@@ -105,7 +96,9 @@ TEST_F(PreviewSound, StopDuringAPlaylistSoundSilencesItAndThePlaylistGoesOn)
     EXPECT_EQ(host_.editing(), (std::vector<bool>{false, true}));
 }
 
-TEST_F(PreviewSound, PlayAsChipPlaysTheDecodedVoiceDataOrSaysTheConverterIsMissing)
+// Play as Chip plays the decoded voice data, or says what is missing: the
+// selected sound or the converter.
+TEST_F(PreviewSound, PlayAsChipPlaysTheDecodedVoiceDataOrSaysWhatIsMissing)
 {
     const CSound entry = SoundEntry(Tone("tone.wav", 0.4), 400);
     TickUntilIdle(player_);
@@ -123,4 +116,10 @@ TEST_F(PreviewSound, PlayAsChipPlaysTheDecodedVoiceDataOrSaysTheConverterIsMissi
     ASSERT_TRUE(RunTimerUntilWorkersEnd(player));
     EXPECT_EQ(host_.messages(), std::vector<std::string>{"Load ChimeConverter Library Fail!"});
     EXPECT_EQ(player.IdleCounter(), PreviewPlayer::kIdleTicks);
+
+    TickUntilIdle(player_);
+    ASSERT_TRUE(player_.PlayLibrary(std::nullopt));
+    ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
+    EXPECT_EQ(host_.messages().back(), "Pls select a sound to play");
+    EXPECT_EQ(host_.lastProgress().second, 0);
 }

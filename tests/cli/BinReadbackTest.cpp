@@ -80,6 +80,19 @@ TEST(BinReadback, RecoveredProjectCompilesToTheSameImageUpToTheVoiceData)
               std::string::npos)
         << json.substr(json.find("equations"), 200);
     EXPECT_NE(json.find(R"({"function":null,"equation":210},{"function":null,"equation":null})"), std::string::npos);
+    std::string text;
+    ASSERT_EQ(RunProgram("kr615b", {"inspect", dir.file("m6.winproj/m6.winproj.bin")}, &text), 0);
+    for (const char* line : {"\n  Key 10: equation 210\n", "\n  0: [001] [silence 300 ms] [silence 10 ms] [003] [001]\n",
+                             "\n  002  8000 Hz  2630 bytes  500 ms\n  003", "\n  004-510  converted silence (filler)\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+
+    // The firmware header of the project, never written over the project.
+    const std::string project = dir.file("m6.winproj/m6.winproj");
+    ASSERT_EQ(RunProgram("kr615b", {"manifest", project}, &text), 0);
+    EXPECT_NE(text.find("#define KR_SOUND_2 2\n"), std::string::npos) << text;
+    EXPECT_EQ(RunProgram("kr615b", {"manifest", project, "--out", dir.path() + "/m6.winproj/./m6.winproj"}), 1);
+    EXPECT_EQ(RunProgram("kr615b", {"manifest", project, "--out", dir.file("m6.h")}), 0);
+    EXPECT_EQ(ReadBytes(dir.file("m6.h")), std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 TEST(BinReadback, DamagedImagesEndInAClearError)

@@ -57,27 +57,19 @@ struct CompileFixture {
     }
 
     // A program folder of its own, with copies of the build's support files
-    // and converter; `skip` names one to leave out.
-    std::string ownProgramFolder(const std::string& skip = {})
+    // and converter.
+    std::string ownProgramFolder()
     {
         const std::string folder = dir.file("program") + "/";
         QDir().mkpath(QString::fromStdString(folder));
-        for (const char* name : {"ChimeConverter.so", "silence10ms.wav", "q31825_A3_Ext_Spi_Code.bin"}) {
-            if (name != skip)
-                QFile::copy(QString::fromStdString(ProgramDir() + name), QString::fromStdString(folder + name));
-        }
+        for (const char* name : {"ChimeConverter.so", "silence10ms.wav", "q31825_A3_Ext_Spi_Code.bin"})
+            QFile::copy(QString::fromStdString(ProgramDir() + name), QString::fromStdString(folder + name));
         programFolder = folder;
         return folder;
     }
 };
 
-inline std::vector<uint8_t> Bytes(std::initializer_list<int> values)
-{
-    std::vector<uint8_t> out;
-    for (int v : values)
-        out.push_back(uint8_t(v));
-    return out;
-}
+using Bytes = std::vector<uint8_t>;
 
 inline std::vector<uint8_t> Slice(const std::vector<uint8_t>& bytes, size_t at, size_t n)
 {

@@ -9,14 +9,6 @@
 
 namespace {
 
-using Convert = int (*)(const char*, const char*, const char*);
-
-struct Plugin {
-    QLibrary library{QString::fromStdString(ProgramDir() + "ChimeConverter")};
-    Convert convert = nullptr;
-    Plugin() { convert = reinterpret_cast<Convert>(library.resolve("ConvertWAVToQMF")); }
-};
-
 bool Exists(const std::string& path)
 {
     return QFile::exists(QString::fromStdString(path));
@@ -24,10 +16,13 @@ bool Exists(const std::string& path)
 
 }  // namespace
 
-TEST(Plugin, ConvertsAWavIntoVoiceDataAndItsFigures)
+// The plugin writes the voice data and a header of its figures, or nothing
+// at all for a file it cannot read or an output it cannot write.
+TEST(Plugin, ConvertsAWavIntoVoiceDataAndItsFiguresOrWritesNothing)
 {
-    Plugin plugin;
-    ASSERT_NE(plugin.convert, nullptr) << plugin.library.errorString().toStdString();
+    QLibrary library(QString::fromStdString(ProgramDir() + "ChimeConverter"));
+    const auto convert = reinterpret_cast<int (*)(const char*, const char*, const char*)>(library.resolve("ConvertWAVToQMF"));
+    ASSERT_NE(convert, nullptr) << library.errorString().toStdString();
     ScratchDir dir;
     voice::PcmSound sound{16000, {}};
     for (int i = 0; i < 1000; ++i)
@@ -35,35 +30,25 @@ TEST(Plugin, ConvertsAWavIntoVoiceDataAndItsFigures)
     const std::string wav = dir.file("my sound-1.wav");
     WriteBytes(wav, voice::WavBytes(sound));
     const std::string out = wav + ".rbf";
-    ASSERT_EQ(plugin.convert(wav.c_str(), out.c_str(), out.c_str()), 1);
+    ASSERT_EQ(convert(wav.c_str(), out.c_str(), out.c_str()), 1);
     const std::vector<uint8_t> data = ReadBytes(out);
     EXPECT_EQ(data, voice::EncodeVoice(sound));
 
     const std::vector<uint8_t> header = ReadBytes(out + ".h");
     const std::string text(header.begin(), header.end());
-    EXPECT_NE(text.find("converted from my sound-1.wav by"), std::string::npos);
-    EXPECT_NE(text.find("#define VOICE_MY_SOUND_1_WAV_RBF_SAMPLE_RATE 16000u"), std::string::npos);
-    EXPECT_NE(text.find("#define VOICE_MY_SOUND_1_WAV_RBF_SAMPLE_COUNT 1000u"), std::string::npos);
-    EXPECT_NE(text.find("#define VOICE_MY_SOUND_1_WAV_RBF_SIZE " + std::to_string(data.size()) + "u"),
-              std::string::npos);
-}
+    for (const std::string& line :
+         {std::string("converted from my sound-1.wav by"), std::string("#define VOICE_MY_SOUND_1_WAV_RBF_SAMPLE_RATE 16000u"),
+          std::string("#define VOICE_MY_SOUND_1_WAV_RBF_SAMPLE_COUNT 1000u"),
+          "#define VOICE_MY_SOUND_1_WAV_RBF_SIZE " + std::to_string(data.size()) + "u"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
 
-TEST(Plugin, WritesNothingForAFileItCannotRead)
-{
-    Plugin plugin;
-    ASSERT_NE(plugin.convert, nullptr);
-    ScratchDir dir;
-    const std::string wav = dir.file("text.wav");
-    WriteBytes(wav, {'h', 'e', 'l', 'l', 'o'});
-    const std::string out = wav + ".rbf";
-    EXPECT_EQ(plugin.convert(wav.c_str(), out.c_str(), out.c_str()), 0);
-    EXPECT_FALSE(Exists(out));
-    EXPECT_FALSE(Exists(out + ".h"));
-    EXPECT_EQ(plugin.convert(nullptr, out.c_str(), nullptr), 0);
-
-    // An output that cannot be written leaves nothing behind either.
-    WriteBytes(wav, voice::WavBytes({8000, std::vector<int16_t>(100, 5)}));
+    const std::string notWav = dir.file("text.wav"), notWavOut = notWav + ".rbf";
     const std::string unwritable = dir.file("no/such/folder/x.rbf");
-    EXPECT_EQ(plugin.convert(wav.c_str(), unwritable.c_str(), unwritable.c_str()), 0);
+    WriteBytes(notWav, {'h', 'e', 'l', 'l', 'o'});
+    EXPECT_EQ(convert(notWav.c_str(), notWavOut.c_str(), notWavOut.c_str()), 0);
+    EXPECT_FALSE(Exists(notWavOut));
+    EXPECT_FALSE(Exists(notWavOut + ".h"));
+    EXPECT_EQ(convert(wav.c_str(), unwritable.c_str(), unwritable.c_str()), 0);
     EXPECT_FALSE(Exists(unwritable));
+    EXPECT_EQ(convert(nullptr, out.c_str(), nullptr), 0);
 }

@@ -1,7 +1,6 @@
-// Runs a fuzz harness on every file of the folders named on the command line,
-// so inputs that once made it fail are checked by every test run. A failure
-// is the harness's own trap or a sanitizer's report; a folder that does not
-// exist holds no inputs.
+// Runs a fuzz harness on every file of the folders named on the command line
+// (a missing folder holds none); a failure is the harness's trap or a
+// sanitizer's report.
 
 #include <cstdint>
 #include <cstdio>

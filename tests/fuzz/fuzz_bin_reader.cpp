@@ -1,11 +1,8 @@
-// Feeds arbitrary images to the BIN reader and the firmware decoder's
-// equation walker: the reader must either read an image or raise
-// BinFormatError, and the walker must end every equation, never crash, hang
-// or read outside the image.
-//
-// An input of the fixed part's length or more is the image itself. A shorter
-// one is spread over the parts that hold structure (header and key tables,
-// two equation slots, the sound table, then the voice data), so that the
+// The BIN reader must read an image or raise BinFormatError, and the
+// firmware decoder's equation walker must end every equation, never crash,
+// hang or read outside the image. An input shorter than the fixed part is
+// spread over the parts that hold structure (header and key tables, two
+// equation slots, the sound table, then the voice data), so that the
 // fuzzer's mutations land where the reader decides something.
 
 #include <algorithm>
@@ -44,28 +41,22 @@ std::vector<uint8_t> Expand(const uint8_t* data, size_t size)
     return image;
 }
 
-struct Flash {
-    const std::vector<uint8_t>& image;
-};
-
 int Read(void* context, uint32_t address, uint8_t* buffer, uint32_t size)
 {
-    const auto& image = static_cast<Flash*>(context)->image;
+    const auto& image = *static_cast<const std::vector<uint8_t>*>(context);
     if (address > image.size() || size > image.size() - address)
         return 1;
     std::memcpy(buffer, image.data() + address, size);
     return 0;
 }
 
-void Walk(const std::vector<uint8_t>& image, unsigned equation)
+void Walk(std::vector<uint8_t>& image, unsigned equation)
 {
-    Flash flash{image};
     krv_player player;
     krv_chunk chunk;
-    if (krv_play_begin(&player, Read, &flash, equation) != KRV_OK)
+    if (krv_play_begin(&player, Read, &image, equation) != KRV_OK)
         __builtin_trap();
-    // A hundred chunks reach every token and several blocks of each
-    // sound; a whole long sound would only slow the fuzzer down.
+    // A hundred chunks reach every token and several blocks of each sound.
     for (int n = 0; n < 100 && krv_play_next(&player, &chunk) == KRV_OK; ++n) {
         if (chunk.count > KRV_BLOCK_SAMPLES)
             __builtin_trap();
@@ -76,7 +67,7 @@ void Walk(const std::vector<uint8_t>& image, unsigned equation)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::vector<uint8_t> image = size >= kSoundData ? std::vector<uint8_t>(data, data + size) : Expand(data, size);
+    std::vector<uint8_t> image = size >= kSoundData ? std::vector<uint8_t>(data, data + size) : Expand(data, size);
     try {
         const BinContents bin = ReadBin(image.data(), image.size());
         if (bin.dataEnd > image.size() || bin.librarySize() > kSoundSlots)

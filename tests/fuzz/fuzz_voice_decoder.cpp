@@ -1,7 +1,6 @@
-// Feeds arbitrary bytes to the voice decoder twice: as they are, which
-// exercises the header checks, and as the blocks of voice data under a header
-// that passes them, which exercises the block decoder itself (the checksum
-// would otherwise stop nearly every input before it).
+// Feeds bytes to the voice decoder as they are (the header checks) and as
+// blocks under a header that passes them (the block decoder, which the
+// checksum would otherwise shield from nearly every input).
 
 #include <cstddef>
 #include <cstdint>

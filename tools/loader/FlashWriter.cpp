@@ -6,6 +6,7 @@
 #include "BinCheck.h"
 #include "ChipImage.h"
 #include "FlashromCommand.h"
+#include "LoaderText.h"
 
 FlashWriter::FlashWriter(QObject* parent) : QObject(parent)
 {
@@ -80,8 +81,8 @@ void FlashWriter::flashromEnded(RunEnd::Kind kind, int exitCode)
             return;
         }
         paddedTo_ = chipBytes;
-        Q_EMIT outputLines({QString(), QStringLiteral("The chip holds %1 bytes, the BIN %2: writing the BIN "
-                                                      "followed by 0xFF up to the chip's size.")
+        Q_EMIT outputLines({QString(), LoaderText("The chip holds %1 bytes, the BIN %2: writing the BIN "
+                                                  "followed by 0xFF up to the chip's size.")
                                            .arg(GroupedNumber(chipBytes), GroupedNumber(request_.binBytes)),
                             QString()});
         // Started from the event loop, not from inside QProcess's own signal.
@@ -102,19 +103,19 @@ std::optional<QString> FlashWriter::writePaddedCopy(qint64 chipBytes)
 {
     paddedDir_ = std::make_unique<QTemporaryDir>();
     if (!paddedDir_->isValid())
-        return QStringLiteral("The BIN cannot be filled up to the chip's size: no temporary folder (%1).")
+        return LoaderText("The BIN cannot be filled up to the chip's size: no temporary folder (%1).")
             .arg(paddedDir_->errorString());
     QFile bin(request_.binPath);
     QFile copy(paddedDir_->filePath(QFileInfo(request_.binPath).fileName()));
     if (!bin.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file %1 cannot be read: %2.").arg(request_.binPath, bin.errorString());
+        return LoaderText("The file %1 cannot be read: %2.").arg(request_.binPath, bin.errorString());
     const QByteArray content = bin.readAll();
     if (content.size() != request_.binBytes)
-        return QStringLiteral("The file %1 changed while it was being written. Write again.").arg(request_.binPath);
+        return LoaderText("The file %1 changed while it was being written. Write again.").arg(request_.binPath);
     const QByteArray erased(chipBytes - content.size(), char(0xFF));
     if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size() ||
         copy.write(erased) != erased.size() || !copy.flush())
-        return QStringLiteral("The BIN cannot be filled up to the chip's size in %1: %2.")
+        return LoaderText("The BIN cannot be filled up to the chip's size in %1: %2.")
             .arg(copy.fileName(), copy.errorString());
     return std::nullopt;
 }

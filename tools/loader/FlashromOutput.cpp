@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include "LoaderText.h"
+
 namespace {
 
 // Where each stage starts on the progress bar. Reading and verifying both
@@ -162,15 +164,15 @@ QString FlashromOutput::stage() const
 {
     switch (stage_) {
     case Stage::Starting:
-        return QStringLiteral("Looking for the programmer and the chip");
+        return LoaderText("Looking for the programmer and the chip");
     case Stage::Reading:
-        return QStringLiteral("Reading the chip");
+        return LoaderText("Reading the chip");
     case Stage::Writing:
-        return QStringLiteral("Erasing and writing");
+        return LoaderText("Erasing and writing");
     case Stage::Verifying:
-        return QStringLiteral("Verifying");
+        return LoaderText("Verifying");
     case Stage::Done:
-        return QStringLiteral("Verified");
+        return LoaderText("Verified");
     }
     return {};
 }

@@ -50,45 +50,45 @@ QLabel* ValueLabel(const QString& name)
 
 LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Quick.Loader.A3 - write a KR615B BIN to flash"));
+    setWindowTitle(LoaderText("Quick.Loader.A3 - write a KR615B BIN to flash"));
 
-    auto* binBox = new QGroupBox(QStringLiteral("BIN"));
+    auto* binBox = new QGroupBox(LoaderText("BIN"));
     binForm_ = new QFormLayout(binBox);
     file_ = ValueLabel(QStringLiteral("file"));
     file_->setWordWrap(true);
-    choose_ = new QPushButton(QStringLiteral("Choose..."));
+    choose_ = new QPushButton(LoaderText("Choose..."));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(file_, 1);
     fileRow->addWidget(choose_);
-    binForm_->addRow(QStringLiteral("File:"), fileRow);
+    binForm_->addRow(LoaderText("File:"), fileRow);
     size_ = ValueLabel(QStringLiteral("size"));
     controlMode_ = ValueLabel(QStringLiteral("controlMode"));
     flashSize_ = ValueLabel(QStringLiteral("flashSize"));
-    binForm_->addRow(QStringLiteral("Size:"), size_);
-    binForm_->addRow(QStringLiteral("Control mode:"), controlMode_);
-    binForm_->addRow(QStringLiteral("Flash size chosen:"), flashSize_);
+    binForm_->addRow(LoaderText("Size:"), size_);
+    binForm_->addRow(LoaderText("Control mode:"), controlMode_);
+    binForm_->addRow(LoaderText("Flash size chosen:"), flashSize_);
     refusal_ = ValueLabel(QStringLiteral("refusal"));
     refusal_->setWordWrap(true);
     refusal_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     binForm_->addRow(refusal_);
 
     const LoaderChoices choices = LoadChoices();
-    auto* flashBox = new QGroupBox(QStringLiteral("Programmer"));
+    auto* flashBox = new QGroupBox(LoaderText("Programmer"));
     auto* flashForm = new QFormLayout(flashBox);
     programmer_ = new QComboBox;
     programmer_->setObjectName(QStringLiteral("programmer"));
     programmer_->setEditable(true);
     programmer_->addItems(kCommonProgrammers);
     programmer_->setCurrentText(choices.programmer);
-    programmer_->setToolTip(QStringLiteral("The flashrom programmer string (flashrom -p)"));
+    programmer_->setToolTip(LoaderText("The flashrom programmer string (flashrom -p)"));
     chip_ = new QLineEdit(choices.chip);
     chip_->setObjectName(QStringLiteral("chip"));
-    chip_->setPlaceholderText(QStringLiteral("identified by flashrom"));
-    chip_->setToolTip(QStringLiteral("Only when the chip answers as several types (flashrom -c)"));
-    flashForm->addRow(QStringLiteral("Programmer:"), programmer_);
-    flashForm->addRow(QStringLiteral("Chip type:"), chip_);
+    chip_->setPlaceholderText(LoaderText("identified by flashrom"));
+    chip_->setToolTip(LoaderText("Only when the chip answers as several types (flashrom -c)"));
+    flashForm->addRow(LoaderText("Programmer:"), programmer_);
+    flashForm->addRow(LoaderText("Chip type:"), chip_);
 
-    write_ = new QPushButton(QStringLiteral("Write"));
+    write_ = new QPushButton(LoaderText("Write"));
     write_->setObjectName(QStringLiteral("write"));
     write_->setDefault(true);
     // Return on a focused button presses that button, as in a dialog.
@@ -110,7 +110,7 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
     // A chatty programmer must not fill the memory; the end tells most.
     output_->setMaximumBlockCount(20000);
     output_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    output_->setPlaceholderText(QStringLiteral("flashrom's output appears here."));
+    output_->setPlaceholderText(LoaderText("flashrom's output appears here."));
     verdict_ = ValueLabel(QStringLiteral("verdict"));
     verdict_->setWordWrap(true);
 
@@ -133,7 +133,7 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
             });
     connect(&writer_, &FlashWriter::progressChanged, this, [this](int percent, const QString& stage) {
         progress_->setValue(percent);
-        progress_->setFormat(stage + QStringLiteral(": %p%"));
+        progress_->setFormat(LoaderText("%1: %p%").arg(stage));
     });
     connect(&writer_, &FlashWriter::finished, this, &LoaderWindow::showVerdict);
     connect(readChip_, &QPushButton::clicked, this, &LoaderWindow::readChip);
@@ -149,7 +149,7 @@ LoaderWindow::LoaderWindow(const QString& binPath, QWidget* parent) : QWidget(pa
 void LoaderWindow::showBin(const QString& path)
 {
     bin_ = CheckBin(path);
-    file_->setText(path.isEmpty() ? QStringLiteral("(none)") : QDir::toNativeSeparators(path));
+    file_->setText(path.isEmpty() ? LoaderText("(none)") : QDir::toNativeSeparators(path));
     const bool fit = bin_.info.has_value();
     for (QLabel* row : {size_, controlMode_, flashSize_})
         binForm_->setRowVisible(row, fit);
@@ -157,25 +157,25 @@ void LoaderWindow::showBin(const QString& path)
     refusal_->setText(bin_.refusal);
     if (fit) {
         const BinInfo& info = *bin_.info;
-        size_->setText(QStringLiteral("%1 bytes").arg(GroupedNumber(info.size)));
+        size_->setText(LoaderText("%1 bytes").arg(GroupedNumber(info.size)));
         controlMode_->setText(ControlModeName(info.controlModeCode) +
-                              (info.externalMode ? QStringLiteral(", external mode") : QString()));
+                              (info.externalMode ? LoaderText(", external mode") : QString()));
         QString flash = FlashSizeName(info.flashSizeCode);
         if (FlashSizeBytes(info.flashSizeCode) > 0 && info.size > FlashSizeBytes(info.flashSizeCode))
-            flash += QStringLiteral(": the BIN is larger than this flash");
+            flash = LoaderText("%1: the BIN is larger than this flash").arg(flash);
         flashSize_->setText(flash);
     }
     verdict_->clear();
     progress_->setValue(0);
-    progress_->setFormat(QStringLiteral("Not written yet"));
+    progress_->setFormat(LoaderText("Not written yet"));
     updateButtons();
 }
 
 void LoaderWindow::chooseBin()
 {
     const QString start = bin_.info ? QFileInfo(bin_.info->path).absolutePath() : QString();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose the BIN"), start,
-                                                      QStringLiteral("BIN files (*.bin);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, LoaderText("Choose the BIN"), start,
+                                                      LoaderText("BIN files (*.bin);;All files (*)"));
     if (!path.isEmpty())
         showBin(path);
 }
@@ -202,7 +202,7 @@ void LoaderWindow::showVerdict(const Verdict& verdict)
     verdict_->setStyleSheet(verdict.verified ? QStringLiteral("color: #006000; font-weight: bold;")
                                              : QStringLiteral("color: #b00000; font-weight: bold;"));
     if (!verdict.verified)
-        progress_->setFormat(QStringLiteral("Not written"));
+        progress_->setFormat(LoaderText("Not written"));
     updateButtons();
 }
 
@@ -211,7 +211,7 @@ void LoaderWindow::readChip()
     const QString start = bin_.info ? QFileInfo(bin_.info->path).absolutePath() : QDir::homePath();
     const QString path = QFileDialog::getSaveFileName(this, LoaderText("Save the chip's content as"),
                                                       QDir(start).filePath(QStringLiteral("chip.bin")),
-                                                      QStringLiteral("BIN files (*.bin);;All files (*)"));
+                                                      LoaderText("BIN files (*.bin);;All files (*)"));
     if (path.isEmpty())
         return;
     LoaderChoices choices;
@@ -273,7 +273,7 @@ void LoaderWindow::closeEvent(QCloseEvent* event)
     if (writer_.running()) {
         const auto answer = QMessageBox::question(
             this, windowTitle(),
-            QStringLiteral("flashrom is still writing. Stop it? The flash will then hold only part of the BIN."));
+            LoaderText("flashrom is still writing. Stop it? The flash will then hold only part of the BIN."));
         if (answer != QMessageBox::Yes) {
             event->ignore();
             return;

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "LoaderWindow.h"
@@ -19,11 +21,17 @@ int main(int argc, char** argv)
         return RunScriptMode(arguments);
     }
     QApplication app(argc, argv);
-    // Started by the Simplified Chinese edition, the tool's texts follow it.
+    // Started by the Simplified Chinese edition, the tool's texts follow it,
+    // and so do Qt's own (the stop question's buttons, the file dialog).
     QTranslator translator;
-    if (qEnvironmentVariable("KR_EDITION") == QLatin1String("zh_CN") &&
-        translator.load(QStringLiteral(":/translations/kr_app_zh_CN.qm")))
-        QCoreApplication::installTranslator(&translator);
+    QTranslator qtTexts;
+    if (qEnvironmentVariable("KR_EDITION") == QLatin1String("zh_CN")) {
+        if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTexts);
+        if (translator.load(QStringLiteral(":/translations/kr_app_zh_CN.qm")))
+            QCoreApplication::installTranslator(&translator);
+    }
     // KR_App passes an empty parameter when no project is open.
     const QStringList rest = arguments.mid(1);
     LoaderWindow window(rest.isEmpty() ? QString() : rest.first());
