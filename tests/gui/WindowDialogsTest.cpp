@@ -55,21 +55,11 @@ private:
 
 }  // namespace
 
-TEST(PortDialogs, SaveDialogAddsTheExtensionAndLeavesTheReplaceQuestionToTheSession)
+TEST(PortDialogs, SaveDialogLeavesTheReplaceQuestionToTheSession)
 {
     ScratchDir dir;
     WriteBytes(dir.file("X.winproj"), {1});
     CKR_AppDlg window(dir.path() + "/");
-
-    const FileChoice save{FileChoice::Kind::Save, "Project Files(*.winproj)|*.winproj||", "winproj", dir.path()};
-    const auto chooseTyping = [&](const QString& typed) {
-        const Answer<QFileDialog> name([typed](QFileDialog* dialog) {
-            auto* edit = dialog->findChild<QLineEdit*>();
-            edit->setText(typed);
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
-        return window.ChooseFile(save);
-    };
     bool askedByQt = false;
     {
         // Qt's own question would open over the file dialog.
@@ -77,7 +67,13 @@ TEST(PortDialogs, SaveDialogAddsTheExtensionAndLeavesTheReplaceQuestionToTheSess
             askedByQt = true;
             box->button(QMessageBox::Yes)->click();
         });
-        EXPECT_EQ(chooseTyping("X.winproj"), dir.file("X.winproj"));
+        const Answer<QFileDialog> name([](QFileDialog* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>();
+            edit->setText("X.winproj");
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        const FileChoice save{FileChoice::Kind::Save, "Project Files(*.winproj)|*.winproj||", "winproj", dir.path()};
+        EXPECT_EQ(window.ChooseFile(save), dir.file("X.winproj"));
     }
     EXPECT_FALSE(askedByQt);
 
