@@ -57,23 +57,3 @@ TEST(EquationSetupDlg, AStoredValueOutOfRangeIsReportedWhileOpening)
     expected.equationNumber[20] = 0;
     EXPECT_EQ(dlg.values(), expected);
 }
-
-TEST(EquationSetupDlg, OnlyCancelEndsWithTheCancelCode)
-{
-    const std::pair<Ending, int> endings[] = {{Ending::CancelButton, CEquationSetupDlg::kCancel},
-                                              {Ending::Escape, CEquationSetupDlg::kDismissed},
-                                              {Ending::CloseBox, CEquationSetupDlg::kDismissed},
-                                              {Ending::Enter, CEquationSetupDlg::kOk}};
-    for (const auto& [ending, code] : endings) {
-        CEquationSetupDlg dlg;
-        dlg.setValues(CEquation(), kMp3);
-        const int result = RunDialog(dlg, [&] {
-            Box(&dlg, 7)->clear();
-            TypeText(Box(&dlg, 7), "42");
-            EndDialog(dlg, ending, Box(&dlg, 7));
-        });
-        EXPECT_EQ(result, code);
-        // The values are kept however it ends; the caller decides by the code.
-        EXPECT_EQ(Value(dlg, 7), 42);
-    }
-}

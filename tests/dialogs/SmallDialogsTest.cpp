@@ -21,15 +21,6 @@ CSoundList Library(int sounds)
     return library;
 }
 
-QStringList Rows(const CSamplingDlg& dlg)
-{
-    QStringList rows;
-    auto* list = dlg.findChild<QListWidget*>();
-    for (int row = 0; row < list->count(); ++row)
-        rows << list->item(row)->text();
-    return rows;
-}
-
 }  // namespace
 
 // Each case types an amount, picks the unit (0: tens of ms, 1: seconds) and
@@ -102,13 +93,6 @@ TEST(SoundLibraryDlg, ReturnsTheLowestSelectedRowOrCancels)
               0);
     EXPECT_EQ(run(3, ok), CSoundLibraryDlg::kCancelled);
     EXPECT_EQ(run(-1, ok), CSoundLibraryDlg::kCancelled);
-}
-
-TEST(SamplingDlg, OffersTheCandidatesUpToTheHighestRate)
-{
-    EXPECT_EQ(Rows(CSamplingDlg(8000)), (QStringList{"4000", "6000", "8000", ""}));
-    EXPECT_EQ(Rows(CSamplingDlg(3000)), (QStringList{""}));
-    EXPECT_EQ(Rows(CSamplingDlg(1000000)).size(), 11);
 }
 
 // A rate is chosen by a double-click or Enter on its row, never as a row
