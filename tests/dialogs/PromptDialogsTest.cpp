@@ -98,6 +98,9 @@ TEST(SpokenPromptsDlg, ReadsListsChecksRowsPlaysEachRowAndHandsBackTheRequest)
         Click(ButtonNamed(&dlg, "OK"));
         fill({{"a/b", "c"}});
         Click(ButtonNamed(&dlg, "OK"));
+        // A tab pasted into a name stays in that cell; a name without text is named.
+        fill({{"x\ty", "a"}, {"n", ""}});
+        Click(ButtonNamed(&dlg, "OK"));
 
         fill({{"hi", "Hello"}, {"bye", "Good\nbye"}, {"", ""}});
         table->setCurrentCell(0, 0);
@@ -111,7 +114,8 @@ TEST(SpokenPromptsDlg, ReadsListsChecksRowsPlaysEachRowAndHandsBackTheRequest)
               (std::vector<QString>{Q(dir.file("bad.txt")) + ", line 1: expected NAME, a tab and the text",
                                     Q(dir.file("pipe.txt")) + ", it is not a regular file", kNoFolder,
                                     "Add a name and a text for each prompt.", "row 3: the name 'x' is used twice",
-                                    "row 1: the name 'a/b' is not a plain file name"}));
+                                    "row 1: the name 'a/b' is not a plain file name",
+                                    "row 2: the prompt 'n' has no text"}));
     EXPECT_EQ(played, (std::vector<std::string>{"Good\nbye|German|8000"}));
     const SpokenPromptsRequest r = dlg.request();
     ASSERT_EQ(r.prompts.size(), 1u);
