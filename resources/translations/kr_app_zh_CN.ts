@@ -1424,6 +1424,58 @@
         <translation>它不是普通文件</translation>
     </message>
     <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>它是文件夹，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>它是命名管道（FIFO），不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>它是套接字，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>它是设备，不是普通文件</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>expected NAME, a tab and the text</source>
+        <translation>应为名称、一个制表符和文本</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>名称为空</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; holds a control character</source>
+        <translation>名称“%1”含有控制字符</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; is not a plain file name</source>
+        <translation>名称“%1”不是单纯的文件名</translation>
+    </message>
+    <message>
+        <source>the prompt &apos;%1&apos; has no text</source>
+        <translation>提示“%1”没有文本</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; is used twice</source>
+        <translation>名称“%1”用了两次</translation>
+    </message>
+    <message>
         <source>it has no sampling rate</source>
         <translation>它没有采样率</translation>
     </message>
