@@ -1424,6 +1424,58 @@
         <translation>它不是普通文件</translation>
     </message>
     <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>它是文件夹，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>它是命名管道（FIFO），不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>它是套接字，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>它是设备，不是普通文件</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>expected NAME, a tab and the text</source>
+        <translation>应为名称、一个制表符和文本</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>名称为空</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; holds a control character</source>
+        <translation>名称“%1”含有控制字符</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; is not a plain file name</source>
+        <translation>名称“%1”不是单纯的文件名</translation>
+    </message>
+    <message>
+        <source>the prompt &apos;%1&apos; has no text</source>
+        <translation>提示“%1”没有文本</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; is used twice</source>
+        <translation>名称“%1”用了两次</translation>
+    </message>
+    <message>
         <source>it has no sampling rate</source>
         <translation>它没有采样率</translation>
     </message>
@@ -1446,6 +1498,26 @@
     <message>
         <source>%1 is open in another window. Close it there, or wait until that command has finished, then try again.</source>
         <translation>%1 已在另一个窗口中打开。请在那里关闭它，或等待该命令结束，然后再试。</translation>
+    </message>
+    <message>
+        <source>Choose another file: %1 is the project file.</source>
+        <translation>请选择另一个文件：%1 是项目文件。</translation>
+    </message>
+    <message>
+        <source>Two files would both be prepared as %1; nothing was written.</source>
+        <translation>两个文件都会被准备为 %1；未写入任何文件。</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>There is no voice '%1'</source>
+        <translation>没有语音“%1”</translation>
+    </message>
+    <message>
+        <source>%1: There is no voice '%2'</source>
+        <translation>%1：没有语音“%2”</translation>
     </message>
 </context>
 </TS>

@@ -122,13 +122,13 @@ bool CSpokenPromptsDlg::readRows(std::vector<PromptLine>& prompts)
     for (int r = 0; r < table_->rowCount(); ++r) {
         for (int column : {kName, kText}) {
             const QTableWidgetItem* item = table_->item(r, column);
+            // A line break or tab pasted into a cell would split the row.
             QString cell = item ? item->text() : QString();
-            cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            for (const char c : {'\n', '\r', '\t'})
+                cell.replace(QLatin1Char(c), QLatin1Char(' '));
             list += (column == kName ? "" : "\t") + cell.toStdString();
         }
-        // A row left empty is skipped like a blank line.
-        if (list.back() == '\t')
-            list.pop_back();
+        // A row left empty reads as a blank line, which is skipped.
         list += "\n";
     }
     if (auto error = ParsePromptList(list, prompts)) {

@@ -25,38 +25,30 @@ inline std::set<std::string>& ShownTexts()
 class FakeWindowPort : public WindowPort {
 public:
     // Scripted answers, taken from the front.
-    std::deque<bool> confirms;
-    std::deque<bool> replaceAnswers;
-    std::deque<bool> leaveUnsavedAnswers;
+    std::deque<bool> confirms, replaceAnswers, leaveUnsavedAnswers;
     std::deque<std::optional<std::string>> files;
     std::deque<std::optional<std::vector<std::string>>> fileLists;
-    std::deque<std::optional<int>> librarySounds;
-    std::deque<std::optional<int>> silenceLengths;
-    std::deque<std::optional<int>> samplingRates;
+    std::deque<std::optional<int>> librarySounds, silenceLengths, samplingRates;
     std::deque<std::optional<COptions>> options;
     std::deque<std::optional<CKey>> keys;
     std::deque<std::optional<CEquation>> equations;
     std::deque<std::optional<PreparationRequest>> preparations;
+    std::deque<std::optional<SpokenPromptsRequest>> spokenPrompts;
     std::map<View, int> selectedRows;  // -1 when not given
 
     // What the session did to the window.
     std::vector<UserMessage> messages;
     std::vector<FileChoice> fileChoices;
-    std::vector<std::string> fileListFilters;
-    std::vector<int> samplingRateOffers;       // highest rate of each Choose Sampling Rate
-    std::vector<int> silenceDialogSizes;       // equation size given to each Add Silence
-    std::vector<std::string> replaceQuestions; // paths asked about
+    std::vector<std::string> replaceQuestions;  // paths asked about
+    std::vector<int> samplingRateOffers;        // highest rate of each Choose Sampling Rate
+    std::vector<int> silenceDialogSizes;        // equation size given to each Add Silence
     int leaveUnsavedQuestions = 0;
-    std::vector<View> rebuilds;
-    std::vector<View> clears;
-    std::vector<std::pair<View, int>> removedRows;
-    std::vector<std::pair<View, int>> shownRows;  // scrolled into sight
+    PromptPlayer promptPlayer;  // the Play of the last Spoken Prompts dialog
+    std::vector<View> rebuilds, clears;
+    std::vector<std::pair<View, int>> removedRows, shownRows;  // shown: scrolled into sight
     std::vector<std::string> titles;
-    std::optional<bool> editingEnabled;
-    // The status bar's last texts.
-    std::string flashTotal;
-    std::string equationSize;
-    std::optional<bool> backgroundMusicViewEnabled;
+    std::optional<bool> editingEnabled, backgroundMusicViewEnabled;
+    std::string flashTotal, equationSize;  // the status bar's last texts
     std::optional<int> modeCheck;
     std::vector<std::pair<int, int>> progress;
 
@@ -66,13 +58,6 @@ public:
         for (const UserMessage& m : messages)
             texts.push_back(m.text);
         return texts;
-    }
-    int rebuildCount(View view) const
-    {
-        int n = 0;
-        for (View v : rebuilds)
-            n += v == view;
-        return n;
     }
     void forgetLog()
     {
@@ -89,11 +74,7 @@ public:
         ShownTexts().insert(message.text);
     }
     bool Confirm() override { return take(confirms).value_or(false); }
-    bool ConfirmLeaveUnsaved() override
-    {
-        ++leaveUnsavedQuestions;
-        return take(leaveUnsavedAnswers).value_or(false);
-    }
+    bool ConfirmLeaveUnsaved() override { ++leaveUnsavedQuestions; return take(leaveUnsavedAnswers).value_or(false); }
     bool ConfirmReplace(const std::string& path) override
     {
         replaceQuestions.push_back(path);
@@ -104,9 +85,8 @@ public:
         fileChoices.push_back(choice);
         return take(files).value_or(std::nullopt);
     }
-    std::optional<std::vector<std::string>> ChooseFiles(const std::string& filter) override
+    std::optional<std::vector<std::string>> ChooseFiles(const std::string&) override
     {
-        fileListFilters.push_back(filter);
         return take(fileLists).value_or(std::nullopt);
     }
     std::optional<int> ChooseLibrarySound(const CSoundList&) override { return take(librarySounds).value_or(std::nullopt); }
@@ -122,40 +102,22 @@ public:
     }
     std::optional<COptions> EditOptions(const COptions&) override { return take(options).value_or(std::nullopt); }
     std::optional<CKey> EditKeys(const CKey&, int) override { return take(keys).value_or(std::nullopt); }
-    std::optional<CEquation> EditEquations(const CEquation&, int) override
+    std::optional<CEquation> EditEquations(const CEquation&, int) override { return take(equations).value_or(std::nullopt); }
+    std::optional<PreparationRequest> ChoosePreparation(bool) override { return take(preparations).value_or(std::nullopt); }
+    std::optional<SpokenPromptsRequest> ChooseSpokenPrompts(bool, PromptPlayer play) override
     {
-        return take(equations).value_or(std::nullopt);
+        promptPlayer = std::move(play);
+        return take(spokenPrompts).value_or(std::nullopt);
     }
 
-    std::optional<PreparationRequest> ChoosePreparation(bool) override
-    {
-        return take(preparations).value_or(std::nullopt);
-    }
-
-    int SelectedRow(View view) override
-    {
-        auto it = selectedRows.find(view);
-        return it == selectedRows.end() ? -1 : it->second;
-    }
+    int SelectedRow(View view) override { return selectedRows.contains(view) ? selectedRows[view] : -1; }
     // A rebuild leaves no row selected, as in the window.
-    void RebuildView(View view) override
-    {
-        rebuilds.push_back(view);
-        selectedRows.erase(view);
-    }
-    void ClearView(View view) override
-    {
-        clears.push_back(view);
-        selectedRows.erase(view);
-    }
+    void RebuildView(View view) override { rebuilds.push_back(view); selectedRows.erase(view); }
+    void ClearView(View view) override { clears.push_back(view); selectedRows.erase(view); }
     void RemoveRow(View view, int row) override { removedRows.emplace_back(view, row); }
     void ShowRow(View view, int row) override { shownRows.emplace_back(view, row); }
 
-    void SetTitle(const std::string& title) override
-    {
-        titles.push_back(title);
-        ShownTexts().insert(title);
-    }
+    void SetTitle(const std::string& title) override { titles.push_back(title); ShownTexts().insert(title); }
     void ShowEditingEnabled(bool on) override { editingEnabled = on; }
     void ShowCurrentEquation(int) override {}
     void EnableBackgroundMusicView(bool on) override { backgroundMusicViewEnabled = on; }
@@ -165,11 +127,7 @@ public:
         flashTotal = total;
         ShownTexts().insert({total, percent});
     }
-    void ShowEquationSize(const std::string& size) override
-    {
-        equationSize = size;
-        ShownTexts().insert(size);
-    }
+    void ShowEquationSize(const std::string& size) override { equationSize = size; ShownTexts().insert(size); }
     void ShowProgress(int upper, int position) override { progress.emplace_back(upper, position); }
     // No viewer here: every document fails to open.
     void OpenDocument(const std::string&, std::function<void()> failed) override { failed(); }

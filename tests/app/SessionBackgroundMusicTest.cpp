@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFileInfo>
 
 #include "app/SessionFixture.h"
 
@@ -23,7 +22,7 @@ TEST_F(SessionBackgroundMusic, LoadConvertsOnceAndEmptyLetsItLoadAgain)
     EXPECT_EQ(music.stereo, 0);
 
     session_.EmptyBackgroundMusic();
-    EXPECT_TRUE(QFileInfo::exists(ToQtPath(music.path)));
+    EXPECT_TRUE(Exists(music.path));
     session_.LoadBackgroundMusic();
     EXPECT_EQ(content().backgroundMusic.at(0)->name, "low.wav");
     EXPECT_EQ(port_.samplingRateOffers, (std::vector{8000, 6000}));

@@ -1,9 +1,5 @@
-#include <QFileInfo>
-
 #include "app/SessionFixture.h"
 #include "audio/AudioInfo.h"
-#include "common/TestSound.h"
-#include "support/Paths.h"
 
 using SessionBuild = SessionFixture;
 
@@ -50,5 +46,5 @@ TEST_F(SessionBuild, ConvertWritesAWavAtTheChosenRateOrSaysWhyNot)
     session_.ConvertToWav();
     ASSERT_EQ(port_.messages.size(), 1u);
     EXPECT_EQ(port_.messages[0].icon, MessageIcon::Error);
-    EXPECT_FALSE(QFileInfo::exists(ToQtPath(dir_.file("new.wav"))));
+    EXPECT_FALSE(Exists(dir_.file("new.wav")));
 }

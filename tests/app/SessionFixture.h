@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include "app/FakeWindowPort.h"
@@ -12,6 +14,22 @@
 #include "common/TestFiles.h"
 #include "common/TestSound.h"
 #include "support/Paths.h"
+
+using Strings = std::vector<std::string>;
+
+inline bool Exists(const std::string& path)
+{
+    return QFileInfo::exists(ToQtPath(path));
+}
+
+// Sounds by name, silences as "~" and their length.
+inline Strings Rows(const CSoundList& list)
+{
+    Strings rows;
+    for (const CSound& s : list)
+        rows.push_back(s.isSound() ? s.name : "~" + std::to_string(s.lengthMs));
+    return rows;
+}
 
 class SessionFixture : public testing::Test {
 protected:
@@ -57,13 +75,9 @@ protected:
     // A library entry; its file in the sound folder is written when asked.
     CSound Entry(const std::string& name, bool writeFile = false) const
     {
-        CSound sound;
-        sound.kind = CSound::kSoundFile;
-        sound.name = name;
-        sound.path = soundFile(name);
         if (writeFile)
-            WriteTestWav(sound.path, 8000, 1, 16, 0.3);
-        return sound;
+            WriteTestWav(soundFile(name), 8000, 1, 16, 0.3);
+        return {.kind = CSound::kSoundFile, .path = soundFile(name), .name = name};
     }
 
     // A short WAV outside the project, as the user chooses it.

@@ -1,24 +1,9 @@
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include "app/SessionFixture.h"
 
 namespace {
-
-using Strings = std::vector<std::string>;
-
-bool Exists(const std::string& path)
-{
-    return QFileInfo::exists(ToQtPath(path));
-}
-
-Strings Names(const CSoundList& list)
-{
-    Strings names;
-    for (const CSound& s : list)
-        names.push_back(s.name);
-    return names;
-}
 
 using SessionLibrary = SessionFixture;
 
@@ -28,7 +13,7 @@ TEST_F(SessionLibrary, TheLastFreePlaceTakesOneFileThenTheLibraryIsFull)
         for (int i = 0; i < 509; ++i)
             c.library.append(Entry(std::to_string(i) + ".wav"));
     });
-    port_.fileLists.push_back(Strings{Wav("a.wav"), Wav("b.wav"), Wav("c.wav")});
+    port_.fileLists = {Strings{Wav("a.wav"), Wav("b.wav"), Wav("c.wav")}, Strings{Wav("d.wav")}};
     session_.LoadLibrarySounds();
     EXPECT_EQ(content().library.at(509)->name, "a.wav");
     EXPECT_TRUE(Exists(soundFile("b.wav")));  // copied, then refused
@@ -37,7 +22,7 @@ TEST_F(SessionLibrary, TheLastFreePlaceTakesOneFileThenTheLibraryIsFull)
     session_.LoadLibrarySounds();
     EXPECT_EQ(port_.messageTexts(), (Strings{"Sound Library full!", "Sound Library full!"}));
     EXPECT_EQ(content().library.count(), 510);
-    EXPECT_EQ(port_.fileListFilters.size(), 1u);
+    EXPECT_EQ(port_.fileLists.size(), 1u);
 }
 
 TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
@@ -68,12 +53,12 @@ TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
         session_.LoadLibrarySounds();
         EXPECT_EQ(port_.messageTexts(), Strings{message}) << third;
         EXPECT_EQ(port_.messages[0].caption, message == old ? Caption::Product : Caption::ApplicationName);
-        EXPECT_EQ(Names(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
+        EXPECT_EQ(Rows(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
         EXPECT_FALSE(Exists(soundFile("z.wav"))) << third;
     }
 }
 
-TEST_F(SessionLibrary, ATakenFileNameGivesAnEntryForTheCopyActuallyWritten)
+TEST_F(SessionLibrary, ATakenFileNameGivesAnEntryForTheCopyActuallyWrittenAndAFailedCopyNone)
 {
     WriteBytes(soundFile("x.wav"), {1, 2, 3});
     port_.fileLists.push_back(Strings{Wav("x.wav")});
@@ -83,45 +68,54 @@ TEST_F(SessionLibrary, ATakenFileNameGivesAnEntryForTheCopyActuallyWritten)
     EXPECT_EQ(entry.path, soundFile("Copy of x.wav"));
     EXPECT_EQ(ReadBytes(entry.path), ReadBytes(dir_.file("x.wav")));
     EXPECT_EQ(ReadBytes(soundFile("x.wav")), (std::vector<uint8_t>{1, 2, 3}));
-}
 
-TEST_F(SessionLibrary, AFailedCopyIsReportedAndAddsNothing)
-{
     QDir(ToQtPath(soundFile(""))).removeRecursively();
     port_.fileLists.push_back(Strings{Wav("a.wav"), Wav("b.wav")});
     session_.LoadLibrarySounds();
     ASSERT_EQ(port_.messages.size(), 1u);
     EXPECT_EQ(port_.messages[0].caption, Caption::Error);
     EXPECT_EQ(port_.messages[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(content().library.empty());
+    EXPECT_EQ(content().library.count(), 1);
 }
 
-TEST_F(SessionLibrary, DeleteAndEmptyTakeTheCopiesButNeverAFileOutsideTheFolder)
+// Delete takes the entry, its copies (not those of a name differing in case)
+// and its file; one that cannot go is reported and the entry still goes.
+// Empty stops at the first file it cannot delete and changes no record.
+// Names that leave the sound folder are checked in SessionTrust.
+TEST_F(SessionLibrary, DeleteAndEmptyTakeTheEntriesTheirCopiesAndTheirFiles)
 {
-    const std::string outside = dir_.file("outside.wav");
-    WriteBytes(outside, {1});
     Reopen([&](ProjectContent& c) {
-        for (const char* name : {"a.wav", "b.wav"})
+        for (const char* name : {"a.wav", "b.wav", "dir.wav"})
             c.library.append(Entry(name, true));
-        c.library.append(Entry("../../outside.wav"));
-        for (int i = 0; i < 3; ++i)
-            c.equations[0].append(Entry("a.wav"));
-        c.equations[0].append(Entry("b.wav"));
+        for (const char* name : {"a.wav", "a.wav", "A.wav", "b.wav"})
+            c.equations[0].append(Entry(name));
         c.equations[9].append(CSound::Silence(10));
         c.backgroundMusic.append(Entry("b.wav"));
     });
-    port_.confirms.push_back(true);
+    const std::string dir = soundFile("dir.wav");  // a folder in place of a sound's file
+    QFile::remove(ToQtPath(dir));
+    QDir().mkpath(ToQtPath(dir));
+    port_.confirms = {true, true, true, true};
     port_.selectedRows[View::Library] = 0;
     session_.DeleteLibrarySound();
-    EXPECT_EQ(Names(content().equations[0]), Strings{"b.wav"});
+    EXPECT_EQ(Rows(content().equations[0]), (Strings{"A.wav", "b.wav"}));
     EXPECT_FALSE(Exists(soundFile("a.wav")));
     EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Library, 0}}));
     EXPECT_EQ(port_.rebuilds, (std::vector{View::Library, View::Playlist}));
+    EXPECT_TRUE(port_.messages.empty());
 
-    port_.confirms.push_back(true);
+    const ProjectContent before = content();
     session_.EmptyLibrary();
-    EXPECT_TRUE(Exists(outside));
+    EXPECT_EQ(content(), before);
     EXPECT_FALSE(Exists(soundFile("b.wav")));
+    port_.selectedRows[View::Library] = 1;
+    session_.DeleteLibrarySound();
+    EXPECT_TRUE(Exists(dir));
+    ASSERT_EQ(port_.messages.size(), 2u);
+    for (const UserMessage& m : port_.messages)
+        EXPECT_EQ(m.text.rfind("Cannot delete " + dir + ": ", 0), 0u) << m.text;
+
+    session_.EmptyLibrary();  // b.wav's file is gone already: no reason to stop
     EXPECT_TRUE(content().library.empty() && content().equations[0].empty() && content().equations[9].empty());
     EXPECT_EQ(content().backgroundMusic.count(), 1);
     EXPECT_EQ(port_.clears, (std::vector{View::Library, View::Playlist}));

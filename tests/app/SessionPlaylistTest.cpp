@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <thread>
 
 #include "app/SessionFixture.h"
@@ -6,17 +7,7 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using Views = std::vector<View>;
-
-// Sounds by name, silences as "~" and their length.
-Strings Rows(const CSoundList& list)
-{
-    Strings rows;
-    for (const CSound& s : list)
-        rows.push_back(s.isSound() ? s.name : "~" + std::to_string(s.lengthMs));
-    return rows;
-}
 
 class SessionPlaylist : public SessionFixture {
 protected:
@@ -64,29 +55,39 @@ TEST_F(SessionPlaylist, EachWayInChecksItsOwnLimitBeforeAnyDialog)
 TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
 {
     Fill(0, 0);
-    for (int k : {0, 1, 2})
-        session_.AppendSound(k);
-    EXPECT_EQ(port_.rebuilds, (Views(3, View::Playlist)));
+    session_.AppendSound(0);
+    session_.AppendSound(2);
+    EXPECT_EQ(port_.rebuilds, (Views(2, View::Playlist)));
 
     // Before the selected row; the rebuild clears the selection, so the
-    // next insert goes to the end.
+    // next inserts go to the end.
     port_.forgetLog();
-    port_.selectedRows[View::Playlist] = 2;
-    session_.InsertSilence(100);
+    port_.selectedRows[View::Playlist] = 1;
+    session_.InsertSound();
+    session_.InsertUserSilence();
     session_.InsertSilence(20);
-    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "B", "~100", "C", "~20"}));
+    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "B", "C", "~100", "~20"}));
     EXPECT_EQ(port_.shownRows.back(), (std::pair{View::Playlist, 4}));
-    EXPECT_EQ(port_.rebuilds, (Views{View::Playlist, View::Library, View::Playlist, View::Library}));
+    EXPECT_EQ(port_.rebuilds, (Views{View::Playlist, View::Library, View::Playlist, View::Library, View::Playlist,
+                                     View::Library}));
 
     // Replace keeps the kind; cancelled, it still rebuilds both views.
     port_.forgetLog();
     port_.librarySounds = {2};
     port_.silenceLengths = {3000};
     session_.ReplaceEntry(1);
-    session_.ReplaceEntry(2);
+    session_.ReplaceEntry(3);
     session_.ReplaceEntry(4);
-    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "C", "~3000", "C", "~20"}));
-    EXPECT_EQ(port_.rebuildCount(View::Library), 3);
+    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "C", "C", "~3000", "~20"}));
+    EXPECT_EQ(std::ranges::count(port_.rebuilds, View::Library), 3);
+
+    session_.MoveEntry(0, 4);
+    session_.MoveEntry(0, -1);  // dropped below the rows: nothing moves
+    port_.confirms = {true};
+    port_.selectedRows[View::Playlist] = 0;
+    session_.DeleteEntry();
+    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"C", "~3000", "~20", "A"}));
+    EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Playlist, 0}}));
 
     // Empty acts on the current equation only.
     Reopen([&](ProjectContent& c) { c.equations[5] = c.equations[0]; });
@@ -95,7 +96,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     session_.EmptyEquation();
     EXPECT_TRUE(session_.currentEquationList().empty());
     EXPECT_EQ(port_.equationSize, "Size 0/256");
-    EXPECT_EQ(content().equations[0].count(), 5);
+    EXPECT_EQ(content().equations[0].count(), 4);
     EXPECT_EQ(port_.messageTexts(), Strings{"Empty playlist"});
 }
 

@@ -5,7 +5,6 @@
 
 #include "app/SessionFixture.h"
 #include "audio/PreviewPlayer.h"
-#include "support/Paths.h"
 
 namespace {
 
@@ -27,54 +26,82 @@ using SessionProject = SessionFixture;
 
 }  // namespace
 
-TEST_F(SessionProject, NewOpensAnEmptyProjectKeepingTheMusicFlag)
+// New keeps only the music flag, Open takes the file's mode; both start at equation 0.
+TEST_F(SessionProject, NewAndOpenShowTheProjectFromItsFirstEquation)
 {
     COptions music;
     music.backgroundMusic = 1;
     port_.options.push_back(music);
     session_.Options();
     session_.SelectEquation(7);
-    port_.forgetLog();
-
     NewProject("X");
-    EXPECT_EQ(session_.project().content, ProjectContent::NewProject(1));
+    EXPECT_EQ(content(), ProjectContent::NewProject(1));
     EXPECT_EQ(session_.currentEquation(), 0);
     EXPECT_EQ(port_.backgroundMusicViewEnabled, false);
+
+    ProjectContent threeLine;
+    threeLine.options.controlMode = kThreeLine;
+    threeLine.library.append(Entry("a.wav"));
+    session_.SelectEquation(9);
+    OpenProject(threeLine);
+    EXPECT_EQ(session_.currentEquation(), 0);
+    EXPECT_EQ(port_.modeCheck, kThreeLine);
+    EXPECT_EQ(port_.backgroundMusicViewEnabled, true);
+    EXPECT_TRUE(session_.commandsEnabled(View::BackgroundMusic));
 }
 
-TEST_F(SessionProject, LeavingAProjectSavesItEvenWhenTheDialogIsCancelled)
+// Also when the next project is never opened; a given file opens without a dialog.
+TEST_F(SessionProject, LeavingAProjectSavesIt)
 {
+    const std::string given = NewProject("G");
     const std::string file = NewProject();
     int key = 0;
-    for (void (Session::*leave)() : {&Session::New, &Session::Open, &Session::Close}) {
+    for (const std::function<void()>& leave : std::vector<std::function<void()>>{
+             [&] { session_.New(); }, [&] { session_.Open(); }, [&] { session_.OpenFile(given); }}) {
         port_.keys.push_back(KeysWithStop(key));
         session_.KeySetup();
-        (session_.*leave)();  // New and Open cancelled
+        leave();
         EXPECT_EQ(SavedKeys(file), KeysWithStop(key++));
     }
+    EXPECT_EQ(session_.project().projectFilePath, given);
+    EXPECT_EQ(port_.fileChoices.size(), 4u);
 }
 
-TEST_F(SessionProject, NewAsksBeforeReplacingTheProjectFileOfAnExistingFolder)
+// New into the folder of another project and Save As onto another project
+// file replace that file only after a yes; the sounds beside it stay.
+TEST_F(SessionProject, AnotherProjectFileIsReplacedOnlyAfterAYes)
 {
     const std::string file = NewProject();
     const std::string kept = file + ".sound/kept.wav";
     WriteBytes(kept, {1, 2, 3});
     port_.keys.push_back(KeysWithStop(0));
     session_.KeySetup();
-
     port_.replaceAnswers = {false, true};
     NewProject();
-    EXPECT_EQ(port_.replaceQuestions, std::vector<std::string>{file});
     EXPECT_EQ(session_.project().content.key, KeysWithStop(0));  // still open
-
     NewProject();
     EXPECT_EQ(SavedKeys(file), CKey{});
     EXPECT_EQ(ReadBytes(kept).size(), 3u);
 
+    // Save As writes what Save writes and changes nothing else.
+    const std::string copy = dir_.file("copy.winproj");
+    WriteBytes(copy, {1});
+    port_.files = {copy, copy};
+    port_.replaceAnswers = {false, true};
+    port_.forgetLog();
+    session_.SaveAs();
+    EXPECT_EQ(ReadBytes(copy).size(), 1u);
+    session_.SaveAs();
+    session_.Save();
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(file));
+    EXPECT_EQ(port_.replaceQuestions, (Strings{file, file, copy, copy}));
+    EXPECT_EQ(session_.project().projectFilePath, file);
+    EXPECT_TRUE(port_.titles.empty());
+
     // A folder without a project file is used without a question.
     QDir().mkpath(ToQtPath(dir_.file("Y.winproj")));
     NewProject("Y");
-    EXPECT_EQ(port_.replaceQuestions.size(), 2u);
+    EXPECT_EQ(port_.replaceQuestions.size(), 4u);
     EXPECT_TRUE(session_.projectOpen());
 }
 
@@ -109,43 +136,6 @@ TEST_F(SessionProject, FailedNewOrOpenLeavesNoProjectAndWritesNothing)
     EXPECT_EQ(ReadBytes(damaged), bytes);
 }
 
-TEST_F(SessionProject, OpenTakesTheFileWithPathsBesideIt)
-{
-    ProjectContent content;
-    content.options.controlMode = kThreeLine;
-    CSound sound;
-    sound.kind = CSound::kSoundFile;
-    sound.name = "a.wav";
-    sound.path = "/elsewhere/a.wav";
-    content.library.append(sound);
-    session_.SelectEquation(9);
-
-    const std::string path = OpenProject(content);
-    EXPECT_EQ(session_.project().content.library.begin()->path, path + ".sound/a.wav");
-    EXPECT_EQ(session_.currentEquation(), 0);
-    EXPECT_EQ(port_.modeCheck, kThreeLine);
-    EXPECT_EQ(port_.backgroundMusicViewEnabled, true);
-    EXPECT_TRUE(session_.commandsEnabled(View::BackgroundMusic));
-}
-
-TEST_F(SessionProject, SaveAsWritesWhatSaveWritesAndChangesNothingElse)
-{
-    const std::string file = session_.project().projectFilePath;
-    const std::string copy = dir_.file("copy.winproj");
-    WriteBytes(copy, {1});
-    // Another file is replaced only after the question, as in New.
-    port_.files = {copy, copy};
-    port_.replaceAnswers = {false, true};
-    session_.SaveAs();
-    EXPECT_EQ(ReadBytes(copy).size(), 1u);
-    session_.SaveAs();
-    session_.Save();
-    EXPECT_EQ(ReadBytes(copy), ReadBytes(file));
-    EXPECT_EQ(port_.replaceQuestions, (std::vector<std::string>{copy, copy}));
-    EXPECT_EQ(session_.project().projectFilePath, file);
-    EXPECT_TRUE(port_.titles.empty());
-}
-
 TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
 {
     Reopen([](ProjectContent& c) {
@@ -155,13 +145,12 @@ TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
 
     session_.Close();
     EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Close Project"});
-    EXPECT_EQ(port_.titles, std::vector<std::string>{"KR615B DadezEvur V1.0"});
     EXPECT_EQ(port_.clears.size(), 3u);
     EXPECT_FALSE(session_.commandsEnabled(View::BackgroundMusic));
     EXPECT_TRUE(session_.project().content.equations[5].empty());
     EXPECT_EQ(session_.project().content.options.controlMode, kOneLine);
 
-    // The setup commands are out of reach; Close still answers.
+    // The setup commands are out of reach.
     port_.options.push_back(COptions{});
     port_.keys.push_back(CKey{});
     port_.equations.push_back(CEquation{});
@@ -169,8 +158,6 @@ TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
     session_.KeySetup();
     session_.EquationSetup();
     EXPECT_EQ(port_.options.size() + port_.keys.size() + port_.equations.size(), 3u);
-    session_.Close();
-    EXPECT_EQ(port_.messages.size(), 2u);
 }
 
 TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
@@ -210,24 +197,4 @@ TEST_F(SessionProject, LeavingTheProjectStopsAPlaylistPreview)
     while (session_.preview().WorkersRunning() > 0 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(session_.preview().WorkersRunning(), 0);
-}
-
-TEST_F(SessionProject, OpenFileLeavesTheProjectAndOpensTheGivenFileWithoutADialog)
-{
-    const std::string given = NewProject("G");
-    const std::string left = NewProject("L");
-    port_.keys.push_back(KeysWithStop(3));
-    session_.KeySetup();
-
-    session_.OpenFile(given);
-    EXPECT_EQ(SavedKeys(left), KeysWithStop(3));
-    EXPECT_EQ(session_.project().projectFilePath, given);
-    EXPECT_EQ(port_.titles.back(), "G.winproj - KR615B DadezEvur V1.0");
-
-    const std::string missing = dir_.file("missing.winproj");
-    port_.messages.clear();
-    session_.OpenFile(missing);
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_NE(port_.messages[0].text.find(missing), std::string::npos);
-    EXPECT_FALSE(session_.projectOpen());
 }

@@ -1,6 +1,5 @@
 #include "app/SessionFixture.h"
-
-#include <QFile>
+#include "audio/SpeechSynthesis.h"
 
 using SessionPrompts = SessionFixture;
 
@@ -25,11 +24,57 @@ TEST_F(SessionPrompts, PreparedSoundsAreLoadedThroughTheLoadChecks)
     EXPECT_EQ(bell.name, "bell.wav");
     EXPECT_EQ(bell.sampleRate, 10000);
     EXPECT_EQ(bell.path, soundFile("bell.wav"));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir_.file("prepared/notes.wav"))));
+    EXPECT_FALSE(Exists(dir_.file("prepared/notes.wav")));
 
-    // Again: the library's duplicate check refuses the second bell.wav.
+    // Again: the library's duplicate check refuses the second bell.wav. Two
+    // sources of one prepared name, and a folder that cannot be made, write nothing.
+    port_.messages.clear();
+    request.files = {dir_.file("bell.mp3")};
     port_.preparations.push_back(request);
-    session_.PrepareSounds();
-    EXPECT_EQ(port_.messageTexts().back(), "Sound file loaded already!");
+    request.files.push_back(dir_.file("bell.wav"));
+    port_.preparations.push_back(request);
+    request.files.pop_back();
+    request.folder = dir_.file("bell.mp3/in");
+    port_.preparations.push_back(request);
+    for (int i = 0; i < 3; ++i)
+        session_.PrepareSounds();
+    EXPECT_EQ(port_.messageTexts(), (Strings{"Sound file loaded already!",
+                                             "Two files would both be prepared as bell.wav; nothing was written.",
+                                             "Cannot make the folder " + request.folder}));
     EXPECT_EQ(content().library.count(), 1);
+}
+
+// Every prompt is spoken before a file is written; the prompts then load as
+// the library's Load does. A row's Play speaks it for the preview.
+TEST_F(SessionPrompts, SpokenPromptsAreWrittenOnlyWhenEachCouldBeSpoken)
+{
+    SpokenPromptsRequest request{{{"hello", "Hello", 1}, {"bye", "Goodbye", 2}}, "no such voice", 8000,
+                                 dir_.file("spoken"), true};
+    port_.spokenPrompts = {request};
+    session_.SpokenPrompts();
+    EXPECT_EQ(port_.messageTexts(), Strings{"hello: There is no voice 'no such voice'"});
+    EXPECT_FALSE(Exists(request.folder));
+
+    request.voice = kDefaultVoice;
+    port_.spokenPrompts = {request};
+    session_.SpokenPrompts();
+    EXPECT_EQ(Rows(content().library), (Strings{"hello.wav", "bye.wav"}));
+    port_.promptPlayer("Hello", kDefaultVoice, 8000);
+    port_.promptPlayer("Hello", "no such voice", 8000);
+    EXPECT_EQ(port_.messageTexts().back(), "There is no voice 'no such voice'");
+    EXPECT_EQ(port_.messages.size(), 2u);
+}
+
+TEST_F(SessionPrompts, TheFirmwareHeaderNeverReplacesTheProjectOrAFileUnasked)
+{
+    const std::string header = dir_.file("P.h");
+    WriteBytes(header, {1});
+    port_.files = {session_.project().projectFilePath, header, header};
+    port_.replaceAnswers = {false, true};
+    for (int i = 0; i < 3; ++i)
+        session_.ExportFirmwareHeader();
+    EXPECT_EQ(port_.messageTexts(), (Strings{"Choose another file: " + session_.project().projectFilePath +
+                                                 " is the project file.",
+                                             "Firmware header written."}));
+    EXPECT_GT(ReadBytes(header).size(), 1u);
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/SessionFixture.h"
 
 using SessionSetup = SessionFixture;
@@ -55,5 +57,5 @@ TEST_F(SessionSetup, EquationStepsStopAtBothEndsAndMinusAlwaysRebuilds)
     port_.forgetLog();
     session_.PreviousEquation();
     EXPECT_EQ(session_.currentEquation(), 0);
-    EXPECT_EQ(port_.rebuildCount(View::Playlist), 1);
+    EXPECT_EQ(std::ranges::count(port_.rebuilds, View::Playlist), 1);
 }

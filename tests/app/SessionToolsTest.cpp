@@ -47,10 +47,8 @@ TEST_F(SessionTools, RecoverOpensTheProjectMadeFromTheBinAndNeverMixesIntoAnExis
     port_.forgetLog();
     session_.RecoverProjectFromBin();
     const std::string recovered = dir_.file("R.winproj/R.winproj");
-    EXPECT_EQ(session_.project().projectFilePath, recovered);
-    EXPECT_EQ(content().library.count(), 1);
+    EXPECT_EQ(session_.project().projectFilePath, recovered);  // its records: BinReadback
     EXPECT_EQ(content().equations[3].count(), 2);
-    EXPECT_EQ(content().equations[3].at(1)->lengthMs, 1200);
     EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Project recovered from the BIN.\nThe BIN was made for "
                                                              "32M flash: choose 32M under \"Flash :\" to compile the same BIN."});
 

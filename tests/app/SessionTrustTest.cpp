@@ -30,7 +30,7 @@ TEST_F(SessionTrust, HostileNamesReachNoFile)
     WriteBytes(dir_.file("outside/x.wav.rbf"), {1});
     WriteBytes(dir_.file("outside/x.wav.rbf.h"), {2});
     const CSound real = Entry("a.wav", true);
-    const auto before = Files(dir_.path());
+    auto before = Files(dir_.path());
     const std::string names[] = {"../outside/x.wav", std::string("a.wav\0x", 7), "..", "", "a\\b.wav", "a.wav\n"};
     for (const std::string& name : names) {
         SCOPED_TRACE(QuotedName(name));
@@ -51,11 +51,25 @@ TEST_F(SessionTrust, HostileNamesReachNoFile)
         port_.confirms = {true};
         session_.DeleteLibrarySound();
         EXPECT_EQ(content().library.count(), 0);
+        EXPECT_EQ(port_.messages.back().text,
+                  QuotedName(name) + " names no file inside the sound folder, so no file was deleted for it.");
         Reopen(hostile);
         port_.confirms = {true};
         session_.EmptyLibrary();
         EXPECT_EQ(content().library.count(), 0);
     }
+    // Empty names them all at once and still deletes the rest.
+    Reopen([&](ProjectContent& c) {
+        c.library.removeAll();
+        for (const char* name : {".", "a.wav", "x/y.wav", "sub/../../P.winproj"})
+            c.library.append(Entry(name));
+    });
+    port_.confirms = {true};
+    session_.EmptyLibrary();
+    EXPECT_EQ(port_.messageTexts(), (Strings{"\".\", \"x/y.wav\", \"sub/../../P.winproj\" name no file inside the sound "
+                                             "folder, so no file was deleted for them.",
+                                             "Empty sound library"}));
+    before.erase(real.path);
     EXPECT_EQ(Files(dir_.path()), before);
 }
 

@@ -7,15 +7,8 @@ namespace {
 
 CSound Sound(const std::string& name, int rate, int bits, int stereo, int lengthMs)
 {
-    CSound s;
-    s.kind = CSound::kSoundFile;
-    s.name = name;
-    s.path = "/p/" + name;
-    s.sampleRate = rate;
-    s.bits = bits;
-    s.stereo = stereo;
-    s.lengthMs = lengthMs;
-    return s;
+    return {.kind = CSound::kSoundFile, .path = "/p/" + name, .name = name, .sampleRate = rate, .bits = bits,
+            .stereo = stereo, .lengthMs = lengthMs};
 }
 
 // Plain rows are checked on the whole-program road; here the texts it never shows.

@@ -2,26 +2,9 @@
 
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 
 #include <QProcess>
 #include <QStringList>
-
-ScratchDir::ScratchDir()
-{
-    if (!dir_.isValid())
-        throw std::runtime_error("cannot create a temporary folder");
-}
-
-std::string ScratchDir::path() const
-{
-    return dir_.path().toStdString();
-}
-
-std::string ScratchDir::file(const std::string& name) const
-{
-    return path() + "/" + name;
-}
 
 std::vector<uint8_t> ReadBytes(const std::string& path)
 {
@@ -33,11 +16,6 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string ProgramDir()
-{
-    return KR_PROGRAM_DIR;
 }
 
 int RunProgram(const std::string& program, const std::vector<std::string>& args, std::string* out, std::string* err)

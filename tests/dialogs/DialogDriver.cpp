@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +23,22 @@ MessageCatcher::MessageCatcher() : timer_(new QTimer)
 }
 
 MessageCatcher::~MessageCatcher() { delete timer_; }
+
+void AnswerFileDialog(const QString& folder, const QString& name)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, folder, name] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->deleteLater();
+        dialog->setDirectory(folder);
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        field->setText(name);
+        PressKey(field, Qt::Key_Return);
+    });
+    timer->start(5);
+}
 
 int RunDialog(QDialog& dialog, const std::function<void()>& steps)
 {

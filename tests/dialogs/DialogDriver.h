@@ -25,6 +25,10 @@ private:
     std::vector<QString> texts_;
 };
 
+// Answers the next file dialog that opens: in `folder`, the file `name`, or
+// the folder itself when `name` is empty.
+void AnswerFileDialog(const QString& folder, const QString& name = {});
+
 // Returned when the steps left the dialog open; the driver then closes it.
 constexpr int kStillOpen = -12345;
 

@@ -1,9 +1,11 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
+#include "dialogs/CEquationSetupDlg.h"
 #include "dialogs/CKeySetupDlg.h"
 
 namespace {
@@ -18,45 +20,37 @@ QComboBox* KeyList(QWidget* dialog, int key)
     return nullptr;
 }
 
-CKey Keys(int32_t function)
-{
-    CKey keys;
-    keys.keyFunction.fill(function);
-    return keys;
-}
-
-std::vector<int> EnabledKeys(QWidget* dialog)
-{
-    std::vector<int> keys;
-    for (int key = 1; key <= kKeyCount; ++key) {
-        if (KeyList(dialog, key)->isEnabled())
-            keys.push_back(key);
-    }
-    return keys;
-}
-
 }  // namespace
 
-TEST(KeySetupDlg, EachModeEnablesItsKeys)
+// The keys and equation boxes each mode lets the user change; modes no
+// button offers enable all. A disabled box still shows its value.
+TEST(SetupDialogs, EachModeEnablesItsKeysAndEquations)
 {
-    const std::vector<int> oneToTen = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     std::vector<int> all;
     for (int key = 1; key <= kKeyCount; ++key)
         all.push_back(key);
-    const std::pair<int, std::vector<int>> cases[] = {
-        {kOneLine, {1, 2, 3, 5, 6, 7, 8, 9, 10}},
-        {kThreeLine, {}},
-        {kMp3, {}},
-        {kMatrix3x8, {}},
-        {kParallelPort, {1}},
-        {kExtended, oneToTen},
-        {kKeyMode, oneToTen},
-        {-1, all},
-    };
-    for (const auto& [mode, enabled] : cases) {
-        CKeySetupDlg dlg;
-        dlg.setKeys(Keys(kEdgeRetrigger), mode);
-        EXPECT_EQ(EnabledKeys(&dlg), enabled) << "mode " << mode;
+    const std::vector<int> oneToTen(all.begin(), all.begin() + 10), oneLine = {1, 2, 3, 5, 6, 7, 8, 9, 10};
+    const std::tuple<int, std::vector<int>, std::vector<int>> cases[] = {
+        {kOneLine, oneLine, oneLine},   {kThreeLine, {}, {1, 5, 6, 7, 8, 9, 10}}, {kMp3, {}, {7, 8, 9, 10}},
+        {kMatrix3x8, {}, all},          {kParallelPort, {1}, {1}},                {kExtended, oneToTen, oneToTen},
+        {kKeyMode, oneToTen, oneToTen}, {-1, all, all}};
+    CEquation stored;
+    stored.equationNumber[23] = 219;
+    for (const auto& [mode, keysEnabled, boxesEnabled] : cases) {
+        CKeySetupDlg keys;
+        keys.setKeys(CKey(), mode);
+        CEquationSetupDlg equations;
+        equations.setValues(stored, mode);
+        std::vector<int> keysSeen, boxesSeen;
+        for (int key : all) {
+            if (KeyList(&keys, key)->isEnabled())
+                keysSeen.push_back(key);
+            if (equations.findChild<QLineEdit*>(QString("key%1").arg(key))->isEnabled())
+                boxesSeen.push_back(key);
+        }
+        EXPECT_EQ(keysSeen, keysEnabled) << "mode " << mode;
+        EXPECT_EQ(boxesSeen, boxesEnabled) << "mode " << mode;
+        EXPECT_EQ(equations.findChild<QLineEdit*>("key24")->text(), "219");
     }
 }
 
@@ -97,21 +91,21 @@ TEST(KeySetupDlg, CancelDropsThePicksWhileEscapeAndOkApplyThem)
 {
     for (const Ending ending : {Ending::CancelButton, Ending::Escape, Ending::Enter, Ending::CloseBox}) {
         CKeySetupDlg dlg;
-        dlg.setKeys(Keys(kEdgeRetrigger), kOneLine);
+        dlg.setKeys(CKey(), kOneLine);
         const int result = RunDialog(dlg, [&] {
             PressKey(KeyList(&dlg, 1), Qt::Key_Down);  // "Edge no retrigger"
             PressKey(KeyList(&dlg, 10), Qt::Key_End);  // "Stop"
             PressKey(KeyList(&dlg, 4), Qt::Key_Down);  // disabled in One Line
             EndDialog(dlg, ending, KeyList(&dlg, 10));
         });
-        CKey expected = Keys(kEdgeRetrigger);
         if (ending == Ending::CancelButton) {
             EXPECT_EQ(result, CKeySetupDlg::kCancel);
-        } else {
-            EXPECT_EQ(result, ending == Ending::Enter ? CKeySetupDlg::kOk : CKeySetupDlg::kDismissed);
-            expected.keyFunction[0] = 2;
-            expected.keyFunction[9] = kStopFunction;
-            EXPECT_EQ(dlg.keys(), expected) << "ending " << int(ending);
+            continue;
         }
+        EXPECT_EQ(result, ending == Ending::Enter ? CKeySetupDlg::kOk : CKeySetupDlg::kDismissed);
+        CKey expected;
+        expected.keyFunction[0] = 2;
+        expected.keyFunction[9] = kStopFunction;
+        EXPECT_EQ(dlg.keys(), expected) << "ending " << int(ending);
     }
 }

@@ -106,11 +106,6 @@ void RightClick(QWidget* widget, QPoint at)
     QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, widget->mapTo(top, at));
 }
 
-void RightClickRow(QAbstractItemView& view, int row)
-{
-    RightClick(view.viewport(), RowCentre(view, row));
-}
-
 void ChooseInFileDialog(QFileDialog* dialog, const QString& folder, const QString& names)
 {
     auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

@@ -4,18 +4,13 @@
 // window, the real mouse and keyboard through xdotool, pictures of the screen.
 
 #include <functional>
-#include <ostream>
 #include <type_traits>
 
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
-#include <QPoint>
-#include <QString>
-#include <QStringList>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -70,22 +65,19 @@ private:
     int ticks_ = 0;
 };
 
-// The item of `menu` with this text (mnemonic included), or nullptr.
+// The item of `menu` with this text (mnemonic included), or nullptr; a click
+// on it; a click on a menu bar title, then on its item.
 QAction* MenuItem(QMenu* menu, const QString& text);
-// Clicks an item of an open popup menu.
 void ClickMenuItem(QMenu* menu, const QString& text);
-// Opens a menu of the window's menu bar with a click on its title, then
-// clicks its item.
 void ChooseFromMenuBar(QMainWindow& window, const QString& menuTitle, const QString& itemText);
 
-// Where a view's row lies, in its viewport.
+// Where a view's row lies, in its viewport; a click, a double-click on it.
 QPoint RowCentre(const QAbstractItemView& view, int row);
 void ClickRow(QAbstractItemView& view, int row);
 void DoubleClickRow(QAbstractItemView& view, int row);
-// A right click on a widget through its window, so that Qt makes the
-// context menu of it as of a real click.
+// A right click through the widget's window, so that Qt makes the context
+// menu as of a real click.
 void RightClick(QWidget* widget, QPoint at);
-void RightClickRow(QAbstractItemView& view, int row);
 
 // Answers a file dialog as a user types into its name field: the folder
 // first, then, over what the field holds, the name or the quoted names.

@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -21,8 +20,10 @@
 #include "dialogs/CEquationSetupDlg.h"
 #include "dialogs/CKeySetupDlg.h"
 #include "dialogs/COptionsDlg.h"
+#include "dialogs/CPrepareSoundsDlg.h"
 #include "dialogs/CSamplingDlg.h"
 #include "dialogs/CSoundLibraryDlg.h"
+#include "dialogs/CSpokenPromptsDlg.h"
 #include "gui/CKR_AppDlg.h"
 #include "gui/CListCtrl_Backgroundmusic.h"
 #include "gui/CListCtrl_Playlist.h"
@@ -98,27 +99,34 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
     EXPECT_EQ(QCoreApplication::translate("AnyWindow", "Empty playlist"), Text("播放列表已清空"));
 }
 
+// Shown while the other edition is installed, a dialog shows every text
+// translated (title, buttons, labels, lists, headers); after, as it is.
 TEST(EditionTranslation, DialogTextsAreTranslatedWhenShownAndOnlyWhileInstalled)
 {
-    auto shownTexts = [] {
-        COptionsDlg dialog;
-        QString title;
-        QString box;
-        QTimer::singleShot(0, &dialog, [&] {
-            title = dialog.windowTitle();
-            for (QCheckBox* check : dialog.findChildren<QCheckBox*>())
-                if (check->text().contains(Text("External")) || check->text().contains(Text("外部")))
-                    box = check->text();
-            dialog.reject();
+    const auto shownTexts = [](std::unique_ptr<QDialog> dialog) {
+        QStringList texts;
+        QTimer::singleShot(0, dialog.get(), [&] {
+            texts = ShownTexts(*dialog);
+            dialog->reject();
         });
-        dialog.exec();
-        return std::make_pair(title, box);
+        dialog->exec();
+        return texts;
     };
-    {
-        EditionTranslation edition(*qApp);
-        EXPECT_EQ(shownTexts(), std::make_pair(Text("选项"), Text("外部模式")));
+    const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
+        [] { return std::make_unique<CKeySetupDlg>(); }, [] { return std::make_unique<CAddSilenceDlg>(0); },
+        [] { return std::make_unique<CSoundLibraryDlg>(); }};
+    for (const auto& make : dialogs) {
+        const QStringList plain = ShownTexts(*make());
+        QStringList translated;
+        {
+            EditionTranslation edition(*qApp);
+            for (const QString& text : plain)
+                translated << DisplayText(text);
+            EXPECT_EQ(shownTexts(make()), translated);
+        }
+        EXPECT_NE(translated, plain);
+        EXPECT_EQ(shownTexts(make()), plain);
     }
-    EXPECT_EQ(shownTexts(), std::make_pair(Text("Options"), Text("External Mode")));
 }
 
 // A text added to a window, a menu or a dialog without its translation fails
@@ -144,9 +152,11 @@ TEST(EditionTranslation, EveryTextOfTheWindowsAndMenusIsInTheCatalogue)
     COptionsDlg options;
     CSamplingDlg rates(22000);
     CSoundLibraryDlg picker;
+    CPrepareSoundsDlg prepare(true);
+    CSpokenPromptsDlg spoken({}, true, {});
     CKeySetupDlg keys;
     for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &silence, &confirm, &equations, &options, &rates,
-                                                           &picker})
+                                                           &picker, &prepare, &spoken})
         texts << ShownTexts(*dialog);
     // Each mode names its keys' functions differently.
     for (int mode = kOneLine; mode <= kKeyMode; ++mode) {

@@ -1,13 +1,10 @@
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
 #include <QComboBox>
-#include <QFile>
 #include <QDialog>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -42,11 +39,9 @@ protected:
         }
         return nullptr;
     }
-    QComboBox* equationList() const { return window.findChildren<QComboBox*>().at(0); }
+    QComboBox* list(int i) const { return window.findChildren<QComboBox*>().at(i); }
     QProgressBar* progress() const { return window.findChild<QProgressBar*>(); }
-    QStatusBar* statusBar() const { return window.findChild<QStatusBar*>(); }
     QToolBar* toolBar() const { return window.findChild<QToolBar*>(); }
-    bool enabled(CommandId id) const { return window.action(id)->isEnabled(); }
 
     // An empty folder as the program folder: nothing outside is started
     // unless a test puts it there.
@@ -57,11 +52,10 @@ protected:
 }  // namespace
 
 // Which menu items are greyed with and without a project is followed on the
-// whole-program road; here the controls and toolbar buttons that follow them.
-TEST_F(MainWindow, ControlsAndToolbarFollowTheEditingFlag)
+// whole-program road; here the controls and bars that follow the flags.
+TEST_F(MainWindow, ControlsBarsAndViewsFollowTheirFlags)
 {
-    const std::vector<QWidget*> controls = {equationList(), window.findChildren<QComboBox*>().at(1), button("+"),
-                                            button("-"),
+    const std::vector<QWidget*> controls = {list(0), list(1), button("+"), button("-"),
                                             toolBar()->widgetForAction(window.action(ID_OPERATION_COMPILE))};
     window.show();
     for (int on : {-1, 1, 0}) {  // -1: greyed as the window starts
@@ -73,73 +67,60 @@ TEST_F(MainWindow, ControlsAndToolbarFollowTheEditingFlag)
     }
     for (QAction* a : toolBar()->actions())
         EXPECT_TRUE(a->isSeparator() || !a->icon().pixmap(36, 36).isNull());
+
+    // The bars hide without moving the views.
+    auto* library = window.findChild<CListCtrl_Snd_Lib*>();
+    const QRect libraryPlace = library->geometry();
+    for (bool shown : {false, true}) {
+        window.action(ID_VIEW_STATUSBAR)->trigger();
+        window.action(ID_VIEW_TOOLBAR)->trigger();
+        EXPECT_EQ(window.findChild<QStatusBar*>()->isVisible(), shown);
+        EXPECT_EQ(progress()->isVisible(), shown);
+        EXPECT_EQ(toolBar()->isVisible(), shown);
+        EXPECT_EQ(library->geometry(), libraryPlace);
+    }
+
+    auto* music = window.findChild<CListCtrl_Backgroundmusic*>();
+    QAction* showMusic = window.action(ID_VIEW_BACKGROUND_MUSIC);
+    EXPECT_FALSE(showMusic->isEnabled());
+    window.EnableBackgroundMusicView(true);
+    showMusic->trigger();
+    EXPECT_TRUE(music->isVisible());
+    EXPECT_EQ(music->geometry().topLeft(), libraryPlace.topLeft());
+    window.EnableBackgroundMusicView(false);
+    EXPECT_FALSE(music->isVisible());
+    EXPECT_FALSE(showMusic->isChecked());
+    EXPECT_FALSE(showMusic->isEnabled());
+
+    // Qt would animate a 0..0 bar as busy.
+    window.ShowProgress(0, 0);
+    EXPECT_GT(progress()->maximum(), progress()->minimum());
+    EXPECT_EQ(progress()->value(), 0);
 }
 
 TEST_F(MainWindow, EquationStepsGoThroughTheSessionAndShowingAnEquationDoesNotSelectIt)
 {
     showActive();
     window.ShowEditingEnabled(true);
-    equationList()->setCurrentIndex(3);
+    list(0)->setCurrentIndex(3);
     EXPECT_EQ(window.session().currentEquation(), 3);
 
     QTest::mouseClick(button("-"), Qt::LeftButton);
     EXPECT_EQ(window.session().currentEquation(), 2);
     QTest::keyClick(&window, Qt::Key_S);
     EXPECT_EQ(window.session().currentEquation(), 1);
-    EXPECT_EQ(equationList()->currentIndex(), 1);
+    EXPECT_EQ(list(0)->currentIndex(), 1);
     QTest::keyClick(&window, Qt::Key_W);  // as "+", which never passes an empty equation
     EXPECT_EQ(window.session().currentEquation(), 1);
 
     window.ShowCurrentEquation(7);
-    EXPECT_EQ(equationList()->currentIndex(), 7);
+    EXPECT_EQ(list(0)->currentIndex(), 7);
     EXPECT_EQ(window.session().currentEquation(), 1);
 
     // The keys rest while their buttons are greyed.
     window.ShowEditingEnabled(false);
     QTest::keyClick(&window, Qt::Key_S);
     EXPECT_EQ(window.session().currentEquation(), 1);
-}
-
-TEST_F(MainWindow, ViewTogglesHideTheirBarsWithoutMovingTheViews)
-{
-    window.show();
-    auto* library = window.findChild<CListCtrl_Snd_Lib*>();
-    const QRect libraryPlace = library->geometry();
-
-    window.action(ID_VIEW_STATUSBAR)->trigger();
-    EXPECT_FALSE(window.action(ID_VIEW_STATUSBAR)->isChecked());
-    EXPECT_FALSE(statusBar()->isVisible());
-    EXPECT_FALSE(progress()->isVisible());
-    window.action(ID_VIEW_TOOLBAR)->trigger();
-    EXPECT_FALSE(toolBar()->isVisible());
-    EXPECT_EQ(library->geometry(), libraryPlace);
-
-    window.action(ID_VIEW_STATUSBAR)->trigger();
-    window.action(ID_VIEW_TOOLBAR)->trigger();
-    EXPECT_TRUE(statusBar()->isVisible());
-    EXPECT_TRUE(progress()->isVisible());
-    EXPECT_TRUE(toolBar()->isVisible());
-    EXPECT_TRUE(window.action(ID_VIEW_TOOLBAR)->isChecked());
-}
-
-TEST_F(MainWindow, BackgroundMusicViewIsShownOnlyWhileEnabled)
-{
-    window.show();
-    auto* music = window.findChild<CListCtrl_Backgroundmusic*>();
-    QAction* show = window.action(ID_VIEW_BACKGROUND_MUSIC);
-    EXPECT_FALSE(show->isEnabled());
-    EXPECT_FALSE(music->isVisible());
-
-    window.EnableBackgroundMusicView(true);
-    show->trigger();
-    EXPECT_TRUE(music->isVisible());
-    EXPECT_TRUE(music->isEnabled());
-    EXPECT_EQ(music->geometry().topLeft(), window.findChild<CListCtrl_Snd_Lib*>()->geometry().topLeft());
-
-    window.EnableBackgroundMusicView(false);
-    EXPECT_FALSE(music->isVisible());
-    EXPECT_FALSE(show->isChecked());
-    EXPECT_FALSE(show->isEnabled());
 }
 
 TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
@@ -149,19 +130,19 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
     EXPECT_GE(window.width(), 800);
     EXPECT_GE(window.height(), 500);
 
-    auto* library = window.findChild<CListCtrl_Snd_Lib*>();
-    QWidget* playlist = window.findChild<CListCtrl_Playlist*>();
-    QWidget* client = window.centralWidget();
+    const QWidget* library = window.findChild<CListCtrl_Snd_Lib*>();
+    const QWidget* playlist = window.findChild<CListCtrl_Playlist*>();
+    const QWidget* client = window.centralWidget();
     const auto gaps = [&] {
         const QRect l = library->geometry(), p = playlist->geometry(), b = progress()->geometry();
         return std::vector<int>{l.x(), l.y(), l.width(), client->height() - l.bottom(), p.x(), p.y(),
                                 client->width() - p.right(), client->height() - p.bottom(), b.y() - p.bottom(),
-                                b.height(), client->width() - b.right(), equationList()->y()};
+                                b.height(), client->width() - b.right(), list(0)->y()};
     };
     const std::vector<int> before = gaps();
     window.resize(1180, 760);
     EXPECT_EQ(gaps(), before);
-    EXPECT_EQ(statusBar()->geometry(), QRect(0, client->height() - 20, client->width(), 20));
+    EXPECT_EQ(window.findChild<QStatusBar*>()->geometry(), QRect(0, client->height() - 20, client->width(), 20));
 
     // With a large font, at the smallest size, the top row is whole and inside.
     const QFont normal = QApplication::font();
@@ -175,14 +156,6 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
     const auto* label = big.findChildren<QLabel*>().at(1);  // "Flash :"
     EXPECT_GE(label->width(), QFontMetrics(large).horizontalAdvance(label->text()));
     EXPECT_LE(big.findChildren<QComboBox*>().at(1)->geometry().right(), big.centralWidget()->width());
-}
-
-TEST_F(MainWindow, ProgressShowsAnEmptyRangeAsAnEmptyBar)
-{
-    // Qt would animate a 0..0 bar as busy.
-    window.ShowProgress(0, 0);
-    EXPECT_GT(progress()->maximum(), progress()->minimum());
-    EXPECT_EQ(progress()->value(), 0);
 }
 
 TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)

@@ -23,7 +23,7 @@ TEST(ScriptMode, ExitsZeroOnlyForAVerifiedWrite)
         const char* flashrom = nullptr;
     } cases[] = {
         {{"--programmer", chip, "--write", binPath}, 0, "Written and verified: " + binPath + " (262,144 bytes)."},
-        {{"--programmer", small, "--write", binPath}, 1, "Chip too small"},
+        {{"--programmer", small, "--write", binPath}, 1, "Chip too small: the chip holds 131,072 bytes"},
         {{"--programmer", chip, "--write", binPath}, 1, "flashrom is missing", "/nonexistent/flashrom"},
         {{"--programmer", "ch341a_spi", "--write", dir.file("odd.bin")}, 1, "which no BIN is"},
         {{"--write", dir.file("none.bin")}, 1, "does not exist"},

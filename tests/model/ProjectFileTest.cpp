@@ -32,16 +32,8 @@ private:
 
 CSound Sound(const std::string& folder, const std::string& name, int rate)
 {
-    CSound s;
-    s.kind = 1;
-    s.name = name;
-    s.path = folder + "/" + name;
-    s.sampleRate = rate;
-    s.bits = 8;
-    s.stereo = 1;
-    s.lengthMs = 1234;
-    s.auxValue = -7;
-    return s;
+    return {.kind = 1, .path = folder + "/" + name, .name = name, .sampleRate = rate, .bits = 8, .stereo = 1,
+            .lengthMs = 1234, .auxValue = -7};
 }
 
 // A project with every field away from its default.
@@ -80,34 +72,16 @@ TEST(ProjectFile, NewProjectIs1144BytesWithKnownStart)
     EXPECT_EQ(bytes[251], 0);  // empty external path
 }
 
-TEST(ProjectFile, EveryFieldSurvivesARoundTrip)
+// Whatever follows the background-music list is not read; every truncation
+// ends in an error, never a crash or a partial success.
+TEST(ProjectFile, EveryFieldSurvivesARoundTripAndEveryTruncationIsRefused)
 {
     const ProjectContent c = Everything("/x.sound");
-    const auto bytes = WriteProjectBytes(c);
+    auto bytes = WriteProjectBytes(c);
+    for (size_t n = 0; n < bytes.size(); ++n)
+        EXPECT_THROW(ReadProjectBytes(bytes.data(), n), ArchiveError) << n;
+    bytes.insert(bytes.end(), 1000, 0xA5);
     EXPECT_EQ(ReadProjectBytes(bytes.data(), bytes.size()), c);
-
-    // Whatever follows the background-music list is not read.
-    auto padded = bytes;
-    padded.insert(padded.end(), 1000, 0xA5);
-    EXPECT_EQ(ReadProjectBytes(padded.data(), padded.size()), c);
-}
-
-TEST(ProjectFile, DamagedFilesAreRejected)
-{
-    const auto good = WriteProjectBytes(Everything("/x.sound"));
-    // Every truncation ends in an error, never a crash or a partial success.
-    for (size_t n = 0; n < good.size(); ++n)
-        EXPECT_THROW(ReadProjectBytes(good.data(), n), ArchiveError) << n;
-
-    auto schema2 = good;
-    schema2[2] = 2;
-    EXPECT_THROW(ReadProjectBytes(schema2.data(), schema2.size()), ArchiveError);
-
-    // A string length far beyond the file.
-    auto longPath = WriteProjectBytes(ProjectContent::NewProject(0));
-    longPath[251] = 0xFF;
-    longPath.insert(longPath.begin() + 252, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
-    EXPECT_THROW(ReadProjectBytes(longPath.data(), longPath.size()), ArchiveError);
 }
 
 TEST(ProjectLifecycle, NewCreatesFoldersAndOpenRebuildsPaths)
@@ -144,15 +118,6 @@ TEST(ProjectLifecycle, FailuresLeaveEverythingAsItWas)
     project.content = Everything(project.soundFolderPath);
     ASSERT_FALSE(SaveProject(project));
     const auto good = ReadBytes(project.projectFilePath);
-
-    // A damaged file names itself and leaves the target untouched.
-    const std::string damaged = dir.file("damaged.winproj");
-    WriteBytes(damaged, std::vector<uint8_t>(good.begin(), good.begin() + 300));
-    Project target = project;
-    const FileError error = OpenProjectFile(damaged, target);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find(damaged), std::string::npos);
-    EXPECT_EQ(target.projectFilePath, project.projectFilePath);
 
     // A write that runs out of room (a file-size limit stands in for a full
     // disk, and works for root too) keeps the good file byte for byte.
