@@ -305,8 +305,13 @@ void CKR_AppDlg::ShowProgress(int upper, int position)
 {
     // An empty range would make Qt's bar a busy indicator: show it empty.
     const int top = std::max(upper, 1);
+    // The bar repaints itself, and whatever else waits to be painted, at once
+    // whenever its value moves a pixel; it is painted with the rest of the
+    // window instead.
+    progress_->setUpdatesEnabled(false);
     progress_->setRange(0, top);
     progress_->setValue(std::clamp(position, 0, top));
+    progress_->setUpdatesEnabled(true);
     // Compile and Load call this from one long step on the window's thread.
     // Now and then the window gets to paint and handle everything but the
     // user's input, so that it never freezes and the bar moves; painting at

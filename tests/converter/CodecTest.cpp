@@ -80,10 +80,6 @@ TEST(Codec, FormatIsStable)
         const int noise = int((seed >> 16) % 201) - 100;
         sound.samples.push_back(int16_t(std::abs(i % 80 - 40) * 300 - 6000 + std::abs(i % 23 - 11) * 150 + noise));
     }
-    const std::vector<uint8_t> data = voice::EncodeVoice(sound);
-    EXPECT_EQ(data[4], voice::kFormatVersion);
-    EXPECT_EQ(voice::Crc32(data.data(), data.size()), 540328517u);
-
     // Full-scale noise and runs at the extremes, where the vector and the
     // plain arithmetic of the predictor would part first.
     voice::PcmSound harsh{22000, {}};
@@ -91,8 +87,17 @@ TEST(Codec, FormatIsStable)
         seed = seed * 1103515245u + 12345u;
         harsh.samples.push_back(int16_t((i / 500) % 2 ? ((seed >> 8) & 1 ? 32767 : -32768) : int16_t(seed >> 12)));
     }
-    const std::vector<uint8_t> harshData = voice::EncodeVoice(harsh);
-    EXPECT_EQ(voice::Crc32(harshData.data(), harshData.size()), 3648231593u);
+    using voice::EncoderKind;
+    for (const EncoderKind kind : {EncoderKind::Plain, EncoderKind::Avx2, EncoderKind::Avx512}) {
+        if (!voice::UseEncoder(kind))
+            continue;
+        const std::vector<uint8_t> data = voice::EncodeVoice(sound);
+        EXPECT_EQ(data[4], voice::kFormatVersion);
+        EXPECT_EQ(voice::Crc32(data.data(), data.size()), 540328517u) << "encoder " << int(kind);
+        const std::vector<uint8_t> harshData = voice::EncodeVoice(harsh);
+        EXPECT_EQ(voice::Crc32(harshData.data(), harshData.size()), 3648231593u) << "encoder " << int(kind);
+    }
+    voice::UseEncoder(EncoderKind::Avx512);
 }
 
 TEST(Codec, DamagedDataIsRefused)

@@ -1,6 +1,7 @@
 #include "PcmSound.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "ByteOrder.h"
@@ -71,9 +72,20 @@ int32_t ReadSample(const uint8_t* p, int bytes)
     }
 }
 
+// One channel of 16 bits, on a processor of the file's byte order: the
+// samples as they are.
+bool IsPlainMono(const Format& f)
+{
+    return f.channels == 1 && f.bits == 16 && std::endian::native == std::endian::little;
+}
+
 // Mixes `frames` frames at `data` down to one channel of 16 bits.
 void MixDown(const uint8_t* data, size_t frames, const Format& f, int16_t* out)
 {
+    if (IsPlainMono(f)) {
+        std::memcpy(out, data, frames * sizeof *out);
+        return;
+    }
     const int bytes = f.bits / 8;
     for (size_t i = 0; i < frames; ++i) {
         const uint8_t* frame = data + i * f.blockAlign;
@@ -208,12 +220,18 @@ size_t WavReader::read(int16_t* out, size_t max)
     if (frames == 0 || failed_)
         return 0;
     const Format format{channels_, sampleRate_, bits_, uint16_t(channels_ * (bits_ / 8)), byteRate_};
-    buffer_.resize(frames * format.blockAlign);
-    if (std::fread(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+    // Samples that need no mixing are read straight into `out`.
+    const bool direct = IsPlainMono(format);
+    const size_t size = frames * format.blockAlign;
+    if (!direct)
+        buffer_.resize(size);
+    uint8_t* bytes = direct ? reinterpret_cast<uint8_t*>(out) : buffer_.data();
+    if (std::fread(bytes, 1, size, file_) != size) {
         failed_ = true;
         return 0;
     }
-    MixDown(buffer_.data(), frames, format, out);
+    if (!direct)
+        MixDown(bytes, frames, format, out);
     framesLeft_ -= frames;
     return frames;
 }

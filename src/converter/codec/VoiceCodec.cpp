@@ -1,54 +1,17 @@
 #include "VoiceCodec.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__) || defined(_M_X64)
-#define KR_CODEC_SSE2 1
-#include <emmintrin.h>
-#else
-#define KR_CODEC_SSE2 0
-#endif
+#include "EncoderParts.h"
 
 namespace voice {
 namespace {
 
-// Fixed-point formats. Weights have 20 fraction bits, the taps the
-// prediction uses 12; predictions, residuals and steps are in 1/16 sample.
-constexpr int kWeightBits = 20;
-constexpr int kTapBits = 12;
-constexpr int kFracBits = 4;
-constexpr int kGainBits = 12;  // precision of the normalised residual
-// The fixed part of the prediction: kEmphasis / 2^kEmphasisBits of the last
-// sample. Taking it out evens the spectrum the adaptive part sees, which
-// then converges faster.
-constexpr int kEmphasis = 12;
-constexpr int kEmphasisBits = 5;
-
-constexpr int kCodeMin = -16;
-constexpr int kCodeMax = 15;
-constexpr int kCodeBits = 5;
-constexpr int kStepBits = 6;
-constexpr int kReservedBits = 5;
-constexpr int32_t kSampleMax = 32767;
-constexpr int32_t kSampleMin = -32768;
-
-// Adaptation speed: the weight change per sample is the residual times the
-// history, divided by the history's energy (rounded up to a power of two) and
-// by 2^kAdaptShift.
-constexpr int kAdaptShift = 2;
-// Keeps the adaptation gentle while the history is near silence.
-constexpr uint64_t kEnergyFloor = 1u << 12;
-
-// Step sizes in 1/16 sample, each 2^(1/5) times the one before.
-constexpr int32_t kSteps[kStepCount] = {
-    16,    18,    21,    24,    28,    32,    37,    42,    49,    56,    64,    74,    84,    97,    111,   128,
-    147,   169,   194,   223,   256,   294,   338,   388,   446,   512,   588,   676,   776,   891,   1024,  1176,
-    1351,  1552,  1783,  2048,  2353,  2702,  3104,  3566,  4096,  4705,  5405,  6208,  7132,  8192,  9410,  10809,
-    12417, 14263, 16384, 18820, 21619, 24834, 28526, 32768, 37641, 43238, 49667, 57052, 65536, 75281, 86475, 99334,
-};
+using namespace encoder;
 
 // The adaptive part of the prediction from the kPredictorOrder values at `h`
 // (oldest first), in 1/16 sample. The sum is taken modulo 2^32 so that every
@@ -61,26 +24,15 @@ inline int32_t Predict(const int16_t* taps, const int16_t* h)
     return int32_t(acc) >> (kTapBits - kFracBits);
 }
 
-#if KR_CODEC_SSE2
-// Predict with SSE2 (every x86-64 processor has it). Each pmaddwd lane sums
-// two products; the only pair that exceeds 32 bits, (-32768)^2 twice, wraps
-// to -2^31 exactly as the sum modulo 2^32 does, so the result is the same.
-inline int32_t PredictSse2(const int16_t* taps, const int16_t* h)
-{
-    const __m128i t0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(taps));
-    const __m128i t1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(taps + 8));
-    const __m128i h0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h));
-    const __m128i h1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + 8));
-    __m128i acc = _mm_add_epi32(_mm_madd_epi16(t0, h0), _mm_madd_epi16(t1, h1));
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, _MM_SHUFFLE(1, 0, 3, 2)));
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, _MM_SHUFFLE(2, 3, 0, 1)));
-    return _mm_cvtsi128_si32(acc) >> (kTapBits - kFracBits);
-}
-#endif
-
 inline int32_t ClampPrediction(int32_t p)
 {
     return std::clamp(p, kSampleMin * (1 << kFracBits), kSampleMax * (1 << kFracBits));
+}
+
+// The fixed part of the prediction, from the last decoded sample.
+inline int32_t FixedPrediction(int32_t last)
+{
+    return (last * kEmphasis) >> (kEmphasisBits - kFracBits);
 }
 
 // The emphasised signal: the sample less the fixed part of its prediction.
@@ -97,47 +49,25 @@ inline int16_t ToSample(int32_t valueQ4)
 
 // The gain of a weight change: the residual normalised by the history's
 // energy.
-inline int16_t AdaptGain(const PredictorState& s, int32_t residual)
+inline int16_t AdaptGain(uint64_t energy, int32_t residual)
 {
-    const int shift = std::bit_width(s.energy + kEnergyFloor) + kAdaptShift + kFracBits - kWeightBits;
+    const int shift = std::bit_width(energy + kEnergyFloor) + kAdaptShift + kFracBits - kWeightBits;
     const int64_t scaled = shift >= 0 ? (int64_t(residual) << kGainBits) >> shift
                                       : int64_t(residual) << (kGainBits - shift);
     return int16_t(std::clamp<int64_t>(scaled, -32767, 32767));
 }
 
-#if KR_CODEC_SSE2
-// Adapt with SSE2, the same integer steps four weights at a time: the 16 x 16
-// bit products are whole in 32 bits, the additions wrap modulo 2^32, and a
-// tap is the weight's bits 8-23, sign-extended (as the int16_t conversion
-// keeps them), which the saturating pack then leaves alone.
-inline void AdaptSse2(PredictorState& s, const int16_t* h, int32_t residual)
+// The history's energy after a value enters it and the oldest leaves.
+inline uint64_t MoveEnergy(uint64_t energy, int16_t entering, int16_t leaving)
 {
-    const __m128i gain = _mm_set1_epi16(AdaptGain(s, residual));
-    const __m128i round = _mm_set1_epi32(1 << (kGainBits - 1));
-    for (int half = 0; half < 2; ++half) {
-        const __m128i hv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + 8 * half));
-        const __m128i lo = _mm_mullo_epi16(hv, gain);
-        const __m128i hi = _mm_mulhi_epi16(hv, gain);
-        __m128i* w = reinterpret_cast<__m128i*>(s.weights + 8 * half);
-        const __m128i c0 = _mm_srai_epi32(_mm_add_epi32(_mm_unpacklo_epi16(lo, hi), round), kGainBits);
-        const __m128i c1 = _mm_srai_epi32(_mm_add_epi32(_mm_unpackhi_epi16(lo, hi), round), kGainBits);
-        const __m128i w0 = _mm_add_epi32(_mm_loadu_si128(w), c0);
-        const __m128i w1 = _mm_add_epi32(_mm_loadu_si128(w + 1), c1);
-        _mm_storeu_si128(w, w0);
-        _mm_storeu_si128(w + 1, w1);
-        constexpr int kDrop = kWeightBits - kTapBits;
-        const __m128i t0 = _mm_srai_epi32(_mm_slli_epi32(w0, 16 - kDrop), 16);
-        const __m128i t1 = _mm_srai_epi32(_mm_slli_epi32(w1, 16 - kDrop), 16);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(s.taps + 8 * half), _mm_packs_epi32(t0, t1));
-    }
+    return energy + uint64_t(int32_t(entering) * entering) - uint64_t(int32_t(leaving) * leaving);
 }
-#endif
 
 // Moves the weights toward a smaller residual: normalised LMS, the
 // normalisation rounded to a power of two.
 inline void Adapt(PredictorState& s, const int16_t* h, int32_t residual)
 {
-    const int16_t gain = AdaptGain(s, residual);
+    const int16_t gain = AdaptGain(s.energy, residual);
     for (int i = 0; i < kPredictorOrder; ++i) {
         const int32_t change = (int32_t(gain) * int32_t(h[i]) + (1 << (kGainBits - 1))) >> kGainBits;
         // Modulo 2^32, so that even absurd input has one defined outcome.
@@ -147,68 +77,46 @@ inline void Adapt(PredictorState& s, const int16_t* h, int32_t residual)
     }
 }
 
-// Codes one block as the decoder decodes it, for N predictor states side by
-// side (the encoder's trial step sizes): each state is one long chain of
-// dependent steps, and interleaving them lets the processor work on all at
-// once. `codeOf(n, j, prediction)` gives state n's code for sample j; the
-// decoded samples go to out[n].
-//
-// Each sample's weight change is made after the next sample is predicted
-// (the last one at the block's end), so that the prediction need not wait for
-// the adaptation.
-// `kVector` takes the vector forms of Predict and Adapt where the processor
-// has them; they give the same results.
-template <int N, typename CodeOf, bool kVector = false>
-inline void CodeBlocks(PredictorState* s, const int32_t* step, CodeOf codeOf, int16_t (*out)[kBlockSamples])
+// Codes a block as the decoder decodes it, for every trial: each trial is one
+// long chain of dependent steps, and interleaving them lets the processor
+// work on all at once. Each sample's weight change is made after the next
+// sample is predicted (the last one at the block's end), so that the
+// prediction need not wait for the adaptation.
+void CodeTrials(Trials& t, const int16_t* block)
 {
-#if KR_CODEC_SSE2
-    constexpr auto predict = kVector ? PredictSse2 : Predict;
-    constexpr auto adaptWeights = kVector ? AdaptSse2 : Adapt;
-#else
-    constexpr auto predict = Predict;
-    constexpr auto adaptWeights = Adapt;
-#endif
     // Each history followed by the block's values, so that no value moves.
-    int16_t y[N][kPredictorOrder + kBlockSamples];
-    int32_t pending[N];  // the residual whose weight change is still to be made
-    for (int n = 0; n < N; ++n)
-        std::memcpy(y[n], s[n].history, sizeof s[n].history);
+    int16_t y[kTrials][kPredictorOrder + kBlockSamples];
+    int32_t pending[kTrials];  // the residual whose weight change is still to be made
+    for (int n = 0; n < kTrials; ++n) {
+        std::memcpy(y[n], t.state[n].history, sizeof t.state[n].history);
+        t.error[n] = 0;
+    }
     const auto adapt = [&](int n, int at) {
+        PredictorState& s = t.state[n];
         const int16_t* h = y[n] + at;
-        adaptWeights(s[n], h, pending[n]);
-        s[n].energy += uint64_t(int32_t(h[kPredictorOrder]) * h[kPredictorOrder]) - uint64_t(int32_t(h[0]) * h[0]);
+        Adapt(s, h, pending[n]);
+        s.energy = MoveEnergy(s.energy, h[kPredictorOrder], h[0]);
     };
     for (int j = 0; j < kBlockSamples; ++j) {
-        for (int n = 0; n < N; ++n) {
-            const int32_t fixed = (s[n].last * kEmphasis) >> (kEmphasisBits - kFracBits);
-            const int32_t p = ClampPrediction(predict(s[n].taps, y[n] + j) + fixed);
+        for (int n = 0; n < kTrials; ++n) {
+            PredictorState& s = t.state[n];
+            const int32_t p = ClampPrediction(Predict(s.taps, y[n] + j) + FixedPrediction(s.last));
             if (j > 0)
                 adapt(n, j - 1);
-            pending[n] = codeOf(n, j, p) * step[n];
+            const int code = t.quantiser[n].code(block[j] * (1 << kFracBits) - p);
+            t.codes[j][n] = code;
+            pending[n] = code * t.quantiser[n].step;
             const int16_t sample = ToSample(p + pending[n]);
-            y[n][kPredictorOrder + j] = Emphasise(sample, s[n].last);
-            s[n].last = sample;
-            out[n][j] = sample;
+            y[n][kPredictorOrder + j] = Emphasise(sample, s.last);
+            s.last = sample;
+            t.error[n] += int64_t(sample - block[j]) * (sample - block[j]);
         }
     }
-    for (int n = 0; n < N; ++n) {
+    for (int n = 0; n < kTrials; ++n) {
         adapt(n, kBlockSamples - 1);
-        std::memcpy(s[n].history, y[n] + kBlockSamples, sizeof s[n].history);
+        std::memcpy(t.state[n].history, y[n] + kBlockSamples, sizeof t.state[n].history);
     }
 }
-
-// The code nearest to a residual, by multiplication with the step's inverse.
-struct Quantiser {
-    Quantiser() = default;
-    explicit Quantiser(int index) : step(kSteps[index]), inverse(((int64_t(1) << 32) + step - 1) / step) {}
-    int code(int32_t r) const
-    {
-        const int32_t magnitude = int32_t(((int64_t(r < 0 ? -r : r) + step / 2) * inverse) >> 32);
-        return std::clamp(r < 0 ? -magnitude : magnitude, kCodeMin, kCodeMax);
-    }
-    int32_t step = 1;
-    int64_t inverse = 0;
-};
 
 // The step index whose quantiser suits the block's residual, estimated with
 // the weights frozen and the source (not the decoded) samples as history.
@@ -220,23 +128,14 @@ int EstimateStepIndex(const PredictorState& s, const int16_t* in)
         y[kPredictorOrder + j] = Emphasise(in[j], j > 0 ? in[j - 1] : s.last);
     int64_t energy = 0;
     for (int j = 0; j < kBlockSamples; ++j) {
-        const int32_t fixed = ((j > 0 ? in[j - 1] : s.last) * kEmphasis) >> (kEmphasisBits - kFracBits);
-        const int64_t r = in[j] * (1 << kFracBits) - ClampPrediction(Predict(s.taps, y + j) + fixed);
+        const int64_t r = in[j] * (1 << kFracBits) -
+                          ClampPrediction(Predict(s.taps, y + j) + FixedPrediction(j > 0 ? in[j - 1] : s.last));
         energy += r * r;
     }
-    // A 32-level quantiser does best with a step near a fifth of the
-    // residual's deviation.
-    const int64_t target = energy / (kBlockSamples * 25);
-    int index = 0;
-    while (index < kStepCount - 1 && int64_t(kSteps[index]) * kSteps[index] < target)
-        ++index;
-    return index;
+    return StepIndexFor(energy);
 }
 
-// The step sizes the encoder tries for each block, around its estimate.
-constexpr int kTrials = 3;
-
-// Bits are packed most significant first.
+// Bits are packed most significant first, 32 at a time.
 class BitWriter {
 public:
     explicit BitWriter(uint8_t* out) : out_(out) {}
@@ -244,10 +143,19 @@ public:
     {
         acc_ = (acc_ << bits) | value;
         count_ += bits;
-        while (count_ >= 8) {
-            count_ -= 8;
-            *out_++ = uint8_t(acc_ >> count_);
+        if (count_ >= 32) {
+            count_ -= 32;
+            const uint32_t v = uint32_t(acc_ >> count_);
+            const uint8_t bytes[4] = {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)};
+            std::memcpy(out_, bytes, 4);
+            out_ += 4;
         }
+    }
+    // Writes the whole bytes still held.
+    void flush()
+    {
+        for (; count_ >= 8; count_ -= 8)
+            *out_++ = uint8_t(acc_ >> (count_ - 8));
     }
 
 private:
@@ -256,52 +164,87 @@ private:
     int count_ = 0;
 };
 
+// The encoder's implementations, which give the same bytes.
+struct Coder {
+    int (*estimate)(const PredictorState&, const int16_t*);
+    void (*code)(Trials&, const int16_t*);
+};
+
+// The widest implementation the processor has.
+EncoderKind WidestPresent()
+{
+#if KR_CODEC_AVX2
+    static const EncoderKind widest = [] {
+        __builtin_cpu_init();
+        if (!__builtin_cpu_supports("avx2"))
+            return EncoderKind::Plain;
+        const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
+                            __builtin_cpu_supports("avx512bw");
+        return avx512 ? EncoderKind::Avx512 : EncoderKind::Avx2;
+    }();
+    return widest;
+#else
+    return EncoderKind::Plain;
+#endif
+}
+
+std::atomic<EncoderKind> widestAllowed{EncoderKind::Avx512};
+
+const Coder& ChosenCoder(const PredictorState& s)
+{
+    static constexpr Coder plain{EstimateStepIndex, CodeTrials};
+#if KR_CODEC_AVX2
+    static constexpr Coder avx2{EstimateStepIndexAvx2, CodeTrialsAvx2};
+    static constexpr Coder avx512{EstimateStepIndexAvx512, CodeTrialsAvx512};
+    // The vector coder holds the energy in doubles, exact for every energy a
+    // history can have; a state whose energy is not its history's is left
+    // to the plain coder.
+    uint64_t energy = 0;
+    for (int16_t v : s.history)
+        energy += uint64_t(int32_t(v) * v);
+    const EncoderKind kind = std::min(WidestPresent(), widestAllowed.load(std::memory_order_relaxed));
+    if (kind != EncoderKind::Plain && energy == s.energy)
+        return kind == EncoderKind::Avx512 ? avx512 : avx2;
+#else
+    (void)s;
+#endif
+    return plain;
+}
+
 }  // namespace
+
+bool UseEncoder(EncoderKind widest)
+{
+    widestAllowed = widest;
+    return widest <= WidestPresent();
+}
 
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes])
 {
-    int16_t block[kBlockSamples];
-    for (int j = 0; j < kBlockSamples; ++j)
-        block[j] = in[std::min(j, count - 1)];
-
-    const int first = std::clamp(EstimateStepIndex(state, block) - 1, 0, kStepCount - kTrials);
-    PredictorState trials[kTrials];
-    int32_t steps[kTrials];
-    Quantiser quantisers[kTrials];
-    int8_t codes[kTrials][kBlockSamples];
-    int16_t decoded[kTrials][kBlockSamples];
-    for (int n = 0; n < kTrials; ++n) {
-        trials[n] = state;
-        quantisers[n] = Quantiser(first + n);
-        steps[n] = quantisers[n].step;
+    int16_t padded[kBlockSamples];
+    const int16_t* block = in;
+    if (count < kBlockSamples) {
+        std::copy(in, in + count, padded);
+        std::fill(padded + count, padded + kBlockSamples, in[count - 1]);
+        block = padded;
     }
-    const auto codeOf = [&](int n, int j, int32_t p) {
-        const int code = quantisers[n].code(block[j] * (1 << kFracBits) - p);
-        codes[n][j] = int8_t(code);
-        return code;
-    };
-    CodeBlocks<kTrials, decltype(codeOf), true>(trials, steps, codeOf, decoded);
-    int best = 0;
-    int64_t bestError = INT64_MAX;
+    const Coder& coder = ChosenCoder(state);
+    const int first = std::clamp(coder.estimate(state, block) - 1, 0, kStepCount - kTrials);
+    Trials t;
     for (int n = 0; n < kTrials; ++n) {
-        int64_t error = 0;
-        for (int j = 0; j < kBlockSamples; ++j) {
-            const int64_t e = decoded[n][j] - block[j];
-            error += e * e;
-        }
-        if (error < bestError) {
-            bestError = error;
-            best = n;
-        }
+        t.state[n] = state;
+        t.quantiser[n] = Quantiser(first + n);
     }
-    state = trials[best];
-    const int stepIndex = first + best;
+    coder.code(t, block);
+    const int best = int(std::min_element(t.error, t.error + kTrials) - t.error);
+    state = t.state[best];
 
     BitWriter w(out);
-    w.put(uint32_t(stepIndex), kStepBits);
+    w.put(uint32_t(first + best), kStepBits);
     w.put(0, kReservedBits);
     for (int j = 0; j < kBlockSamples; ++j)
-        w.put(uint32_t(codes[best][j] - kCodeMin), kCodeBits);
+        w.put(uint32_t(t.codes[j][best] - kCodeMin), kCodeBits);
+    w.flush();
 }
 
 }  // namespace voice

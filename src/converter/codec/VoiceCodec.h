@@ -32,4 +32,11 @@ struct PredictorState {
 // the last sample) into one block.
 void EncodeBlock(PredictorState& state, const int16_t* in, int count, uint8_t out[kBlockBytes]);
 
+// EncodeBlock takes the widest vector implementation the processor has; each
+// gives the same bytes as the plain one. Tests narrow the choice to compare
+// them: no implementation wider than `widest` is taken. Returns false when
+// the processor lacks `widest`.
+enum class EncoderKind { Plain, Avx2, Avx512 };
+bool UseEncoder(EncoderKind widest);
+
 }  // namespace voice

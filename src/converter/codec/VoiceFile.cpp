@@ -44,19 +44,29 @@ bool Fail(std::string* error, const char* reason)
 
 uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc)
 {
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
+    // Table k gives the remainder of a byte followed by k zero bytes, so that
+    // eight bytes take one step.
+    static const auto tables = [] {
+        std::array<std::array<uint32_t, 256>, 8> t{};
         for (uint32_t i = 0; i < 256; ++i) {
             uint32_t c = i;
             for (int k = 0; k < 8; ++k)
                 c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
+            t[0][i] = c;
         }
+        for (uint32_t i = 0; i < 256; ++i)
+            for (size_t k = 1; k < t.size(); ++k)
+                t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFF];
         return t;
     }();
     crc ^= 0xFFFFFFFFu;
-    for (size_t i = 0; i < size; ++i)
-        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    for (; size >= 8; data += 8, size -= 8) {
+        const uint32_t a = crc ^ GetLE32(data), b = GetLE32(data + 4);
+        crc = tables[7][a & 0xFF] ^ tables[6][(a >> 8) & 0xFF] ^ tables[5][(a >> 16) & 0xFF] ^ tables[4][a >> 24] ^
+              tables[3][b & 0xFF] ^ tables[2][(b >> 8) & 0xFF] ^ tables[1][(b >> 16) & 0xFF] ^ tables[0][b >> 24];
+    }
+    for (; size > 0; ++data, --size)
+        crc = tables[0][(crc ^ *data) & 0xFF] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
 }
 

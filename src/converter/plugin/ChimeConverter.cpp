@@ -2,6 +2,7 @@
 // a C header with its figures (the compile deletes it unread; `kr615b encode`
 // writes the bytes into it too). Loaded by the compile for each sound.
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -40,7 +41,7 @@ bool Write(std::FILE* file, const void* data, size_t size)
 std::optional<uint32_t> EncodeInto(voice::WavReader& reader, std::FILE* file, size_t& dataSize)
 {
     voice::VoiceEncoder encoder;
-    std::vector<int16_t> samples(kPieceSamples);
+    std::vector<int16_t> samples(size_t(std::min<uint64_t>(kPieceSamples, reader.framesLeft())));
     std::vector<uint8_t> blocks;
     uint8_t placeholder[voice::kHeaderBytes] = {};
     if (!Write(file, placeholder, sizeof placeholder))
