@@ -26,6 +26,12 @@ CommandRegistration::CommandRegistration(Command command)
     commands.insert(at, std::move(command));
 }
 
+bool HasOperands(const std::vector<std::string>& args, size_t count)
+{
+    return args.size() == count &&
+           std::none_of(args.begin(), args.end(), [](const std::string& a) { return a.empty() || a[0] == '-'; });
+}
+
 int UsageError(const std::string& commandName, const std::string& message)
 {
     std::cerr << "kr615b " << commandName << ": " << message << "\n";

@@ -30,6 +30,10 @@ struct CommandRegistration {
 // returns kExitUsage.
 int UsageError(const std::string& commandName, const std::string& message);
 
+// Whether `args` are exactly `count` operands, none empty and none that
+// reads as an option.
+bool HasOperands(const std::vector<std::string>& args, size_t count);
+
 // Prints "kr615b NAME: MESSAGE" to stderr; returns kExitFailure.
 int Failure(const std::string& commandName, const std::string& message);
 

@@ -22,7 +22,7 @@ static const CommandRegistration registration({
 
 static int RunDecode(const std::vector<std::string>& args)
 {
-    if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
+    if (!HasOperands(args, 2))
         return UsageError("decode", "expected a voice-data file and a WAV file");
     QByteArray bytes;
     if (auto error = ReadRegularFile(args[0], bytes))

@@ -64,7 +64,7 @@ static bool WriteCArrayHeader(const std::string& voiceData, const std::string& s
 
 static int RunEncode(const std::vector<std::string>& args)
 {
-    if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
+    if (!HasOperands(args, 2))
         return UsageError("encode", "expected a WAV file and an output file");
     // The converter says only that it failed: the reason a file is refused
     // is found here first, from the header alone (the file may be larger

@@ -24,7 +24,7 @@ static const CommandRegistration registration({
 
 static int RunExtract(const std::vector<std::string>& args)
 {
-    if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
+    if (!HasOperands(args, 2))
         return UsageError("extract", "expected a BIN file and a folder");
     BinImage image;
     if (FileError error = ReadBinFile(args[0], image))

@@ -21,7 +21,7 @@ static const CommandRegistration registration({
 
 static int RunNew(const std::vector<std::string>& args)
 {
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+    if (!HasOperands(args, 1))
         return UsageError("new", "expected one project path");
 
     std::string folder, fileName;

@@ -24,7 +24,7 @@ static const CommandRegistration registration({
 
 static int RunRecover(const std::vector<std::string>& args)
 {
-    if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0][0] == '-' || args[1][0] == '-')
+    if (!HasOperands(args, 2))
         return UsageError("recover", "expected a BIN file and a project path");
     std::string folder, fileName;
     if (auto refused = ParseNewProjectPath("recover", args[1], folder, fileName))
