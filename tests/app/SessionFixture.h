@@ -5,31 +5,19 @@
 
 #include <functional>
 
-#include <QFileInfo>
-
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/FakeWindowPort.h"
 #include "app/Session.h"
 #include "common/TestFiles.h"
+#include "common/TestRecords.h"
 #include "common/TestSound.h"
 #include "support/Paths.h"
 
 using Strings = std::vector<std::string>;
-
-inline bool Exists(const std::string& path)
-{
-    return QFileInfo::exists(ToQtPath(path));
-}
-
-// Sounds by name, silences as "~" and their length.
-inline Strings Rows(const CSoundList& list)
-{
-    Strings rows;
-    for (const CSound& s : list)
-        rows.push_back(s.isSound() ? s.name : "~" + std::to_string(s.lengthMs));
-    return rows;
-}
+using testing::ElementsAre;
+using testing::HasSubstr;
 
 class SessionFixture : public testing::Test {
 protected:

@@ -20,7 +20,7 @@ TEST_F(SessionLibrary, TheLastFreePlaceTakesOneFileThenTheLibraryIsFull)
     EXPECT_FALSE(Exists(soundFile("c.wav")));
     // Full: refused before the dialog opens.
     session_.LoadLibrarySounds();
-    EXPECT_EQ(port_.messageTexts(), (Strings{"Sound Library full!", "Sound Library full!"}));
+    EXPECT_EQ(Texts(port_.messages), (Strings{"Sound Library full!", "Sound Library full!"}));
     EXPECT_EQ(content().library.count(), 510);
     EXPECT_EQ(port_.fileLists.size(), 1u);
 }
@@ -51,9 +51,9 @@ TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
         }
         port_.fileLists.push_back(Strings{Wav("lo.wav", 4000), Wav("OLD.wav", 22000), thirdPath, Wav("z.wav")});
         session_.LoadLibrarySounds();
-        EXPECT_EQ(port_.messageTexts(), Strings{message}) << third;
+        EXPECT_EQ(Texts(port_.messages), Strings{message}) << third;
         EXPECT_EQ(port_.messages[0].caption, message == old ? Caption::Product : Caption::ApplicationName);
-        EXPECT_EQ(Rows(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
+        EXPECT_EQ(Rows(content().library), "old.wav lo.wav OLD.wav") << third;
         EXPECT_FALSE(Exists(soundFile("z.wav"))) << third;
     }
 }
@@ -98,7 +98,7 @@ TEST_F(SessionLibrary, DeleteAndEmptyTakeTheEntriesTheirCopiesAndTheirFiles)
     port_.confirms = {true, true, true, true};
     port_.selectedRows[View::Library] = 0;
     session_.DeleteLibrarySound();
-    EXPECT_EQ(Rows(content().equations[0]), (Strings{"A.wav", "b.wav"}));
+    EXPECT_EQ(Rows(content().equations[0]), "A.wav b.wav");
     EXPECT_FALSE(Exists(soundFile("a.wav")));
     EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Library, 0}}));
     EXPECT_EQ(port_.rebuilds, (std::vector{View::Library, View::Playlist}));

@@ -34,7 +34,7 @@ TEST_F(SessionPlaylist, EachWayInChecksItsOwnLimitBeforeAnyDialog)
 {
     Fill(83, 2);  // 253
     session_.InsertSound();
-    EXPECT_EQ(port_.messageTexts(), Strings{"Full, cannot insert more!"});
+    EXPECT_EQ(Texts(port_.messages), Strings{"Full, cannot insert more!"});
     EXPECT_TRUE(port_.rebuilds.empty());
     session_.AppendSound(2);
     EXPECT_EQ(size(), 256);
@@ -43,8 +43,8 @@ TEST_F(SessionPlaylist, EachWayInChecksItsOwnLimitBeforeAnyDialog)
     Fill(84, 1);  // 254
     session_.InsertUserSilence();
     session_.AppendSound(2);
-    EXPECT_EQ(port_.messageTexts(), (Strings{"Full, cannot insert more!", "Full, cannot Insert More!"}));
-    EXPECT_TRUE(port_.silenceDialogSizes.empty());
+    EXPECT_EQ(Texts(port_.messages), (Strings{"Full, cannot insert more!", "Full, cannot Insert More!"}));
+    EXPECT_EQ(port_.silenceLengths.size(), 1u);  // the dialog never opened
     EXPECT_EQ(size(), 254);
 
     Fill(83, 2);
@@ -66,7 +66,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     session_.InsertSound();
     session_.InsertUserSilence();
     session_.InsertSilence(20);
-    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "B", "C", "~100", "~20"}));
+    EXPECT_EQ(Rows(session_.currentEquationList()), "A B C ~100 ~20");
     EXPECT_EQ(port_.shownRows.back(), (std::pair{View::Playlist, 4}));
     EXPECT_EQ(port_.rebuilds, (Views{View::Playlist, View::Library, View::Playlist, View::Library, View::Playlist,
                                      View::Library}));
@@ -78,7 +78,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     session_.ReplaceEntry(1);
     session_.ReplaceEntry(3);
     session_.ReplaceEntry(4);
-    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"A", "C", "C", "~3000", "~20"}));
+    EXPECT_EQ(Rows(session_.currentEquationList()), "A C C ~3000 ~20");
     EXPECT_EQ(std::ranges::count(port_.rebuilds, View::Library), 3);
 
     session_.MoveEntry(0, 4);
@@ -86,7 +86,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     port_.confirms = {true};
     port_.selectedRows[View::Playlist] = 0;
     session_.DeleteEntry();
-    EXPECT_EQ(Rows(session_.currentEquationList()), (Strings{"C", "~3000", "~20", "A"}));
+    EXPECT_EQ(Rows(session_.currentEquationList()), "C ~3000 ~20 A");
     EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Playlist, 0}}));
 
     // Empty acts on the current equation only.
@@ -97,7 +97,7 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     EXPECT_TRUE(session_.currentEquationList().empty());
     EXPECT_EQ(port_.equationSize, "Size 0/256");
     EXPECT_EQ(content().equations[0].count(), 4);
-    EXPECT_EQ(port_.messageTexts(), Strings{"Empty playlist"});
+    EXPECT_EQ(Texts(port_.messages), Strings{"Empty playlist"});
 }
 
 TEST_F(SessionPlaylist, PreviewsWaitForQuietAndAnEquationsPreviewHoldsEditing)

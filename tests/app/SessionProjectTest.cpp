@@ -144,7 +144,7 @@ TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
     });
 
     session_.Close();
-    EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Close Project"});
+    EXPECT_EQ(Texts(port_.messages), std::vector<std::string>{"Close Project"});
     EXPECT_EQ(port_.clears.size(), 3u);
     EXPECT_FALSE(session_.commandsEnabled(View::BackgroundMusic));
     EXPECT_TRUE(session_.project().content.equations[5].empty());

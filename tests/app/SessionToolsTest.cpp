@@ -49,7 +49,7 @@ TEST_F(SessionTools, RecoverOpensTheProjectMadeFromTheBinAndNeverMixesIntoAnExis
     const std::string recovered = dir_.file("R.winproj/R.winproj");
     EXPECT_EQ(session_.project().projectFilePath, recovered);  // its records: BinReadback
     EXPECT_EQ(content().equations[3].count(), 2);
-    EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Project recovered from the BIN.\nThe BIN was made for "
+    EXPECT_EQ(Texts(port_.messages), std::vector<std::string>{"Project recovered from the BIN.\nThe BIN was made for "
                                                              "32M flash: choose 32M under \"Flash :\" to compile the same BIN."});
 
     // Again into the same place: its sound folder is not mixed with a second recovery.

@@ -66,7 +66,7 @@ TEST_F(SessionTrust, HostileNamesReachNoFile)
     });
     port_.confirms = {true};
     session_.EmptyLibrary();
-    EXPECT_EQ(port_.messageTexts(), (Strings{"\".\", \"x/y.wav\", \"sub/../../P.winproj\" name no file inside the sound "
+    EXPECT_EQ(Texts(port_.messages), (Strings{"\".\", \"x/y.wav\", \"sub/../../P.winproj\" name no file inside the sound "
                                              "folder, so no file was deleted for them.",
                                              "Empty sound library"}));
     before.erase(real.path);

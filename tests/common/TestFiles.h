@@ -1,5 +1,6 @@
 #pragma once
-// Helpers the tests share: a scratch folder and whole-file reads and writes.
+// Helpers the tests share: a scratch folder, whole-file reads and writes, and
+// running the programs of the build.
 
 #include <cstdint>
 #include <stdexcept>
@@ -23,6 +24,7 @@ private:
     QTemporaryDir dir_;
 };
 
+bool Exists(const std::string& path);
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
