@@ -1,8 +1,6 @@
 #include <algorithm>
-#include <thread>
 
 #include "app/SessionFixture.h"
-#include "audio/PreviewPlayer.h"
 #include "model/EquationSize.h"
 
 namespace {
@@ -98,37 +96,6 @@ TEST_F(SessionPlaylist, EachOperationPutsItsEntryInPlaceAndRebuildsItsViews)
     EXPECT_EQ(port_.equationSize, "Size 0/256");
     EXPECT_EQ(content().equations[0].count(), 4);
     EXPECT_EQ(Texts(port_.messages), Strings{"Empty playlist"});
-}
-
-TEST_F(SessionPlaylist, PreviewsWaitForQuietAndAnEquationsPreviewHoldsEditing)
-{
-    using namespace std::chrono_literals;
-    const auto waitFor = [](const std::function<bool()>& done) {
-        for (auto end = std::chrono::steady_clock::now() + 2s; !done(); std::this_thread::sleep_for(1ms))
-            ASSERT_LT(std::chrono::steady_clock::now(), end);
-    };
-    const auto tickUntilIdle = [&] {
-        for (int i = 0; i < PreviewPlayer::kIdleTicks; ++i)
-            session_.Tick();
-    };
-    Reopen([&](ProjectContent& c) { c.library.append(Entry("a.wav", true)); });
-    tickUntilIdle();
-    port_.selectedRows[View::Library] = 0;
-    session_.PlayLibrarySound();
-    waitFor([&] { return session_.preview().IsPlaying(); });
-    session_.Tick();
-    session_.PlayEquation();  // refused: accepted, it would disable editing
-    EXPECT_EQ(port_.editingEnabled, true);
-    session_.StopPreview();
-
-    // With no row selected the preview plays nothing and ends at once; the
-    // next tick enables editing again.
-    tickUntilIdle();
-    session_.PlayEquation();
-    EXPECT_EQ(port_.editingEnabled, false);
-    waitFor([&] { return session_.preview().PlaylistFinished(); });
-    session_.Tick();
-    EXPECT_EQ(port_.editingEnabled, true);
 }
 
 }  // namespace
