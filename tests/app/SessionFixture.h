@@ -47,16 +47,6 @@ protected:
         return dir_.file(name + ".winproj/" + name + ".winproj");
     }
 
-    // Writes `content` as the project file `name` and opens it.
-    std::string OpenProject(const ProjectContent& content, const std::string& name = "O.winproj")
-    {
-        const std::string path = dir_.file(name);
-        EXPECT_FALSE(WriteProjectFile(path, content));
-        port_.files.push_back(path);
-        session_.Open();
-        return path;
-    }
-
     const ProjectContent& content() const { return session_.project().content; }
     std::string soundFile(const std::string& name) const { return JoinPath(session_.project().soundFolderPath, name); }
 

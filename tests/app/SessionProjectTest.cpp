@@ -111,30 +111,6 @@ TEST_F(SessionProject, FailedNewOrOpenLeavesNoProjectAndWritesNothing)
     EXPECT_EQ(ReadBytes(damaged), bytes);
 }
 
-TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
-{
-    Reopen([](ProjectContent& c) {
-        c.options.controlMode = kOneLine;
-        c.equations[5].append(CSound::Silence(10));
-    });
-
-    session_.Close();
-    EXPECT_EQ(Texts(port_.messages), std::vector<std::string>{"Close Project"});
-    EXPECT_EQ(port_.clears.size(), 3u);
-    EXPECT_FALSE(session_.commandsEnabled(View::BackgroundMusic));
-    EXPECT_TRUE(session_.project().content.equations[5].empty());
-    EXPECT_EQ(session_.project().content.options.controlMode, kOneLine);
-
-    // The setup commands are out of reach.
-    port_.options.push_back(COptions{});
-    port_.keys.push_back(CKey{});
-    port_.equations.push_back(CEquation{});
-    session_.Options();
-    session_.KeySetup();
-    session_.EquationSetup();
-    EXPECT_EQ(port_.options.size() + port_.keys.size() + port_.equations.size(), 3u);
-}
-
 TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
 {
     const std::string folder = dir_.file("X.winproj");
@@ -157,6 +133,17 @@ TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
     port_.leaveUnsavedAnswers = {true};
     session_.Close();
     EXPECT_FALSE(session_.projectOpen());
+
+    // Closed, the views are emptied and greyed and the setup commands out of reach.
+    EXPECT_EQ(port_.messages.back().text, "Close Project");
+    EXPECT_EQ(port_.clears.size(), 3u);
+    port_.options.push_back(COptions{});
+    port_.keys.push_back(CKey{});
+    port_.equations.push_back(CEquation{});
+    session_.Options();
+    session_.KeySetup();
+    session_.EquationSetup();
+    EXPECT_EQ(port_.options.size() + port_.keys.size() + port_.equations.size(), 3u);
 }
 
 TEST_F(SessionProject, LeavingTheProjectStopsAPlaylistPreview)
