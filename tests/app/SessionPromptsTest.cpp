@@ -20,9 +20,7 @@ TEST_F(SessionPrompts, PreparedSoundsAreLoadedThroughTheLoadChecks)
     EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr("notes.ogg")));
     ASSERT_EQ(content().library.count(), 1);
     const CSound bell = *content().library.at(0);
-    EXPECT_EQ(bell.name, "bell.wav");
-    EXPECT_EQ(bell.sampleRate, 10000);
-    EXPECT_EQ(bell.path, soundFile("bell.wav"));
+    EXPECT_EQ(std::tuple(bell.name, bell.sampleRate, bell.path), std::tuple("bell.wav", 10000, soundFile("bell.wav")));
     EXPECT_FALSE(Exists(dir_.file("prepared/notes.wav")));
 
     // Again: the library's duplicate check refuses the second bell.wav. Two

@@ -20,7 +20,8 @@ TEST(FlashWriter, AStoppedWriteEndsOnceAndSaysTheFlashMayHoldPartOfTheBin)
     std::vector<Verdict> verdicts;
     QObject::connect(&writer, &FlashWriter::outputLines, [&] { writer.stop(); });
     QObject::connect(&writer, &FlashWriter::finished, [&](const Verdict& v) { verdicts.push_back(v); });
-    writer.start(WriteRequest{QString::fromStdString(binPath), qint64(size), EmulatedChip(size, dir.file("chip.img")), {}});
+    const QString chip = EmulatedChip(size, dir.file("chip.img"));
+    writer.start(WriteRequest{QString::fromStdString(binPath), qint64(size), chip, {}});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !verdicts.empty(); }, 60000)) << "flashrom did not end";
     QTest::qWait(50);
     ASSERT_EQ(verdicts.size(), 1u);

@@ -47,6 +47,7 @@ TEST(ScriptMode, ExitsZeroOnlyForAVerifiedWriteAndSaysWhyAWriteFailed)
         {{"--programmer", "dummy:bus=spi", "--write", binPath}, 1, "No flash chip found:"},
         {{"--programmer", larger, "--write", binPath}, 1, "flashrom is missing", "/nonexistent/flashrom"},
         {{"--programmer", "ch341a_spi", "--write", dir.file("odd.bin")}, 1, "which no BIN is"},
+        {{"--write", dir.file("none.bin")}, 1, "does not exist"},
         {{"--programmer", "ch341a_spi"}, 2, ""},
         {{"--write"}, 2, ""},
         {{"--programmer", "", "--write", binPath}, 2, ""},
