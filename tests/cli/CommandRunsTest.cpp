@@ -4,6 +4,8 @@
 
 #include "common/TestFiles.h"
 #include "common/TestSound.h"
+#include "PcmSound.h"
+#include "VoiceFile.h"
 
 // Commands run in turn on one folder, each ending with its status and saying
 // what it did: `says` is a part of what it printed. A sound a command wrote
@@ -125,4 +127,32 @@ TEST(CliUsage, BadCallsEndWithTheirStatusAndWriteNothing)
         EXPECT_FALSE(QFile::exists(QString::fromStdString(o)));
     }
     EXPECT_EQ(ReadBytes(wav), input);
+}
+
+TEST(CliCodec, EncodeThenDecode)
+{
+    ScratchDir dir;
+    WriteTestWav(dir.file("in.wav"), 16000, 1, 16, 7.0);  // voice data of more than one 64 KiB piece
+    const voice::PcmSound tone = *voice::ReadWavFile(dir.file("in.wav"), nullptr);
+    std::string out, err;
+    ASSERT_EQ(RunProgram("kr615b", {"encode", dir.file("in.wav"), dir.file("v.bin")}, &out, &err), 0) << err;
+    const std::vector<uint8_t> data = ReadBytes(dir.file("v.bin"));
+    EXPECT_EQ(data, voice::EncodeVoice(tone));
+    // The companion holds the bytes as a C array, written piece by piece.
+    const std::vector<uint8_t> header = ReadBytes(dir.file("v.bin.h"));
+    const std::string text(header.begin(), header.end());
+    EXPECT_NE(text.find("static const unsigned char voice_v_bin[" + std::to_string(data.size()) + "] = {\n    0x"),
+              std::string::npos);
+    std::vector<uint8_t> listed;
+    for (size_t at = 0; (at = text.find("0x", at)) != std::string::npos; at += 2)
+        listed.push_back(uint8_t(std::stoi(text.substr(at + 2, 2), nullptr, 16)));
+    EXPECT_EQ(listed, data);
+    EXPECT_NE(text.find(",\n};"), std::string::npos);
+
+    ASSERT_EQ(RunProgram("kr615b", {"decode", dir.file("v.bin"), dir.file("out.wav")}, &out, &err), 0) << err;
+    const auto decoded = voice::ReadWavFile(dir.file("out.wav"), nullptr);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->sampleRate, 16000u);
+    EXPECT_EQ(decoded->samples.size(), tone.samples.size());
+    EXPECT_TRUE(out.empty());
 }

@@ -86,6 +86,36 @@ TEST(CliFileTrust, OddFilesAndDamagedHeadersAreRefused)
     }
 }
 
+// A moved project finds its sounds by name; the compile prints the advice
+// of a BIN too big for its flash, and a sound file that is gone ends it with
+// its file error. The project file is only read.
+TEST(CliFileTrust, MovedProjectFindsItsSoundsAndGetsAdvice)
+{
+    ScratchDir dir;
+    const std::string file = MakeProject(
+        dir, "P.winproj", 1, [](const std::string& p) { WriteTestWav(p, 22000, 1, 16, 12.0); },
+        [](ProjectContent& c) {
+            c.library.begin()->path = "C:\\old\\place\\0.wav";  // rebuilt when the project is opened
+            c.equations[0].append(*c.library.begin());
+        });
+    const std::vector<uint8_t> before = ReadBytes(file);
+    std::string out, err;
+    EXPECT_EQ(RunProgram("kr615b", {"compile", file, "--flash", "2M"}, &out, &err), 0) << err;
+    EXPECT_EQ(out, "BIN File Saved!\nSize: 524288 bytes\nBin File don't fit in flash! Pls select 4M flash\n");
+    const std::vector<uint8_t> bin = ReadBytes(file + ".bin");
+    EXPECT_EQ(std::vector<uint8_t>(bin.begin() + 0x130, bin.begin() + 0x134),
+              (std::vector<uint8_t>{0x44, 0x00, 0x00, 0xFF}));
+    // 32M unless told otherwise.
+    EXPECT_EQ(RunProgram("kr615b", {"compile", file}, &out, &err), 0) << err;
+    EXPECT_EQ(ReadBytes(file + ".bin")[30], 6);
+    EXPECT_EQ(ReadBytes(file), before);
+
+    QFile::remove(QString::fromStdString(dir.file("P.winproj/P.winproj.sound/0.wav")));
+    EXPECT_EQ(RunProgram("kr615b", {"compile", file}, &out, &err), 1);
+    EXPECT_EQ(out.substr(0, 6), "Fail!\n");
+    EXPECT_NE(out.find("0.wav: cannot open the file"), std::string::npos);
+}
+
 // A compile killed while it writes leaves the previous BIN byte for byte; the
 // next compile clears what the killed one left.
 TEST(CliFileTrust, KilledCompileKeepsTheOldBin)
