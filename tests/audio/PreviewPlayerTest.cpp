@@ -82,11 +82,7 @@ bool RunTimerUntilWorkersEnd(PreviewPlayer& player)
 
 CSound SoundEntry(const std::string& path, int lengthMs)
 {
-    CSound sound;
-    sound.kind = CSound::kSoundFile;
-    sound.path = path;
-    sound.lengthMs = lengthMs;
-    return sound;
+    return {.kind = CSound::kSoundFile, .path = path, .name = {}, .lengthMs = lengthMs};
 }
 
 // A preview of `entries` from the first, its remaining length their sum.
@@ -108,9 +104,11 @@ PlaylistPreview Silences(std::initializer_list<int> lengths)
     return Playlist(entries);
 }
 
-// A player on the build's program folder with a host that records its calls.
+// A player on the build's program folder with a host that records its calls,
+// ready for a Play.
 class Preview : public testing::Test {
 protected:
+    void SetUp() override { TickUntilIdle(player_); }
     // A mono 16-bit tone of `seconds` written to the scratch folder.
     std::string Tone(const std::string& name, double seconds, int rate = 8000)
     {
@@ -129,7 +127,6 @@ protected:
 TEST_F(Preview, LibrarySoundSetsTheRangeFromItsLengthAndAdvancesWhilePlaying)
 {
     const std::string path = Tone("tone.wav", 0.35);
-    TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayLibrary(SoundEntry(path, 2500)));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
     // The sound plays from memory: the file is no longer needed.
@@ -148,7 +145,6 @@ TEST_F(Preview, LibrarySoundSetsTheRangeFromItsLengthAndAdvancesWhilePlaying)
 TEST_F(Preview, PlayIsIgnoredWhileASoundPlaysAndTenTicksAfter)
 {
     const CSound entry = SoundEntry(Tone("tone.wav", 0.3), 300);
-    TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayLibrary(entry));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
     player_.PlaybackTick();
@@ -175,7 +171,6 @@ TEST_F(Preview, EachFileOfAPreviewIsLoadedOnceWhetherOrNotItPlays)
     const std::string garbage = dir_.file("garbage.wav");
     WriteBytes(garbage, std::vector<uint8_t>(5000, 0x5a));
     const CSound good = SoundEntry(Tone("good.wav", 0.05), 50);
-    TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayPlaylist(Playlist({SoundEntry(garbage, 0), good, SoundEntry(dir_.file("missing.wav"), 0),
                                                good, CSound::Silence(20), good})));
     bool heard = false;
@@ -199,7 +194,6 @@ TEST_F(Preview, StopDuringAPlaylistSoundSilencesItAndThePlaylistGoesOn)
 {
     const CSound longSound = SoundEntry(Tone("long.wav", 3.0), 3000);
     const CSound shortSound = SoundEntry(Tone("short.wav", 0.1), 100);
-    TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayPlaylist(Playlist({longSound, shortSound, CSound::Silence(50)})));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
     const auto before = std::chrono::steady_clock::now();
@@ -217,7 +211,6 @@ TEST_F(Preview, StopDuringAPlaylistSoundSilencesItAndThePlaylistGoesOn)
 TEST_F(Preview, PlayAsChipPlaysTheDecodedVoiceDataOrSaysWhatIsMissing)
 {
     const CSound entry = SoundEntry(Tone("tone.wav", 0.4), 400);
-    TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayLibraryAsChip(entry));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 5s));
     ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
@@ -263,7 +256,6 @@ TEST_F(Preview, EmptyPreviewsEndAtOnceAndTheNextTickEnablesEditing)
 
 TEST_F(Preview, SilencesAdvanceTheBarEvery120Ms)
 {
-    TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayPlaylist(Silences({250, 350})));
     EXPECT_TRUE(player_.CanStop());  // a silence sounds nothing, yet Stop ends it
     ASSERT_TRUE(WaitUntil([&] { return player_.PlaylistFinished(); }, 5s));
@@ -283,7 +275,6 @@ TEST_F(Preview, SilencesAdvanceTheBarEvery120Ms)
 
 TEST_F(Preview, StopDuringASilenceEndsTheWorkerWithoutFinishing)
 {
-    TickUntilIdle(player_);
     ASSERT_TRUE(player_.PlayPlaylist(Silences({5000, 100})));
     std::this_thread::sleep_for(50ms);
     const auto before = std::chrono::steady_clock::now();

@@ -23,11 +23,9 @@ std::string MakeProject(const ScratchDir& dir, const std::string& name, int soun
     Project project;
     EXPECT_FALSE(CreateNewProject(dir.file(name), name, 0, project));
     for (int i = 0; i < sounds; ++i) {
-        CSound s;
-        s.kind = CSound::kSoundFile;
-        s.name = std::to_string(i) + ".wav";
-        make(s.path = project.soundFolderPath + "/" + s.name);
-        project.content.library.append(s);
+        const std::string name = std::to_string(i) + ".wav", path = project.soundFolderPath + "/" + name;
+        make(path);
+        project.content.library.append({.kind = CSound::kSoundFile, .path = path, .name = name});
     }
     if (edit)
         edit(project.content);

@@ -9,11 +9,7 @@ namespace {
 
 CSound Sound(const std::string& name)
 {
-    CSound s;
-    s.kind = CSound::kSoundFile;
-    s.name = name;
-    s.path = "/p/" + name;
-    return s;
+    return {.kind = CSound::kSoundFile, .path = "/p/" + name, .name = name};
 }
 
 }  // namespace

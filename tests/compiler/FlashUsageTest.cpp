@@ -8,10 +8,7 @@ TEST(FlashUsage, TextsAndFlashSizes)
     EXPECT_EQ(ComputeFlashUsage(library, 32).percent, "3.17 % flash used");
     // 61 seconds at 8000 Hz overfill 2M: not capped, and the flash size
     // changes only the percentage.
-    CSound s;
-    s.kind = CSound::kSoundFile;
-    s.sampleRate = 8000;
-    s.lengthMs = 1000;
+    const CSound s{.kind = CSound::kSoundFile, .path = {}, .name = {}, .sampleRate = 8000, .lengthMs = 1000};
     for (int i = 0; i < 61; ++i)
         library.append(s);
     EXPECT_EQ(ComputeFlashUsage(library, 2).percent, "169.43 % flash used");
