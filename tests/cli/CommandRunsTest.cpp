@@ -19,6 +19,7 @@ TEST(CliCommands, RunInTurnAndSayWhatTheyDid)
     WriteTestWav(dir.file("c.wav"), 44100, 1, 16, 0.05);
     WriteTestWav(wav, 22050, 2, 16, 1.5);
     WriteTestWav(dir.file("in.wav"), 16000, 1, 16, 7.0);  // voice data of more than one 64 KiB piece
+    ASSERT_TRUE(MakeTestSound(dir.file("tone.wma"), 22050, 2, 2.0));
     const std::string prompts = "welcome\tWelcome home\n\nbye\tGoodbye\n", bad = prompts + "oops\n";
     WriteBytes(list, std::vector<uint8_t>(prompts.begin(), prompts.end()));
     WriteBytes(dir.file("bad.txt"), std::vector<uint8_t>(bad.begin(), bad.end()));
@@ -38,6 +39,8 @@ TEST(CliCommands, RunInTurnAndSayWhatTheyDid)
         {{"show", "--json", project}, 0, "22,23],\"options\":{\"externalMode\":0,\"controlMode\":6,"},
         {{"info", "--json", wav}, 0, "{\"sampleRate\":22050,\"bits\":16,\"channels\":2,\"duration\":1.5,\"aux\":705600}\n"},
         {{"info", wav}, 0, "Sampling rate: 22050 Hz (not accepted; steps down to 22000 Hz)\n"},
+        // A compressed file reports the width it decodes to.
+        {{"info", "--json", dir.file("tone.wma")}, 0, "{\"sampleRate\":22050,\"bits\":16,\"channels\":2,"},
         {{"convert", wav, dir.file("out.wav"), "12000"}, 0, "MP3/WMA to WAV Convert OK!\n"},
         {{"info", "--json", dir.file("out.wav")}, 0, rate(12000)},
         {{"say", "--voices"}, 0, "\nde\tGerman\n"},
