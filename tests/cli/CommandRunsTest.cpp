@@ -7,6 +7,17 @@
 #include "PcmSound.h"
 #include "VoiceFile.h"
 
+namespace {
+
+// A command's arguments, its exit status and a part of what it prints.
+struct CommandRun {
+    std::vector<std::string> args;
+    int status;
+    std::string says;
+};
+
+}  // namespace
+
 // Commands run in turn on one folder, each ending with its status and saying
 // what it did: `says` is a part of what it printed. A sound a command wrote
 // is read back by `info --json`.
@@ -24,11 +35,7 @@ TEST(CliCommands, RunInTurnAndSayWhatTheyDid)
     WriteBytes(list, std::vector<uint8_t>(prompts.begin(), prompts.end()));
     WriteBytes(dir.file("bad.txt"), std::vector<uint8_t>(bad.begin(), bad.end()));
     const auto rate = [](int hz) { return "{\"sampleRate\":" + std::to_string(hz) + ","; };
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string says;
-    } steps[] = {
+    const CommandRun steps[] = {
         {{"new", dir.file("P.winproj")}, 0, project + "\n"},
         {{"new", dir.file("P.winproj")}, 1, "already exists"},  // an existing project file is never replaced
         {{"load", project, dir.file("a.wav")}, 0, ""},
@@ -95,11 +102,7 @@ TEST(CliUsage, BadCallsEndWithTheirStatusAndWriteNothing)
     WriteTestWav(dir.file("silent.wav"), 8000, 1, 16, 1.0, 0.0);
     WriteBytes(dir.file("bad.winproj"), {0xFF, 0xFF, 0x01});
     const std::string notRate = "is not one of 4000";
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string says;
-    } cases[] = {
+    const CommandRun cases[] = {
         {{}, 2, ""},
         {{"nosuch"}, 2, ""},
         {{"--help"}, 0, "show"},
