@@ -1,9 +1,5 @@
-#include <QLineEdit>
-
-#include <gtest/gtest.h>
-
-#include "DialogDriver.h"
 #include "dialogs/CEquationSetupDlg.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -33,13 +29,13 @@ TEST(EquationSetupDlg, ReadsEachChangeAndRefusesNumbersOutOfRange)
     RunDialog(dlg, [&] {
         QLineEdit* box = Box(&dlg, 2);
         for (const auto& [typed, text, value, shown] : steps) {
-            typed ? TypeText(box, text) : box->setText(text);
+            typed ? QTest::keyClicks(box, text) : box->setText(text);
             EXPECT_EQ(std::make_pair(Value(dlg, 2), box->text()), std::make_pair(value, shown)) << text.toStdString();
         }
-        TypeText(Box(&dlg, 4), "-x");  // only digits can be typed
+        QTest::keyClicks(Box(&dlg, 4), "-x");  // only digits can be typed
         EXPECT_EQ(Box(&dlg, 4)->text(), "3");
     });
-    EXPECT_EQ(catcher.texts(), (std::vector<QString>{"Error", "Error", "Error"}));
+    EXPECT_EQ(catcher.texts, (std::vector<QString>{"Error", "Error", "Error"}));
 }
 
 TEST(EquationSetupDlg, AStoredValueOutOfRangeIsReportedWhileOpening)
@@ -50,7 +46,7 @@ TEST(EquationSetupDlg, AStoredValueOutOfRangeIsReportedWhileOpening)
     CEquationSetupDlg dlg;
     MessageCatcher catcher;
     dlg.setValues(stored, kKeyMode);
-    EXPECT_EQ(catcher.texts(), (std::vector<QString>{"Error", "Error"}));
+    EXPECT_EQ(catcher.texts, (std::vector<QString>{"Error", "Error"}));
     EXPECT_EQ(Box(&dlg, 5)->text(), "0");
     CEquation expected = stored;
     expected.equationNumber[4] = 0;

@@ -1,23 +1,15 @@
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
-#include <gtest/gtest.h>
-
-#include "DialogDriver.h"
 #include "dialogs/CEquationSetupDlg.h"
 #include "dialogs/CKeySetupDlg.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
 // The list of key n (1 to 24), found through its label.
 QComboBox* KeyList(QWidget* dialog, int key)
 {
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->text().compare(QString("Key %1").arg(key), Qt::CaseInsensitive) == 0)
-            return qobject_cast<QComboBox*>(label->buddy());
-    }
-    return nullptr;
+    return qobject_cast<QComboBox*>(LabelledControl(dialog, QString("Key %1").arg(key)));
 }
 
 }  // namespace
@@ -80,8 +72,8 @@ TEST(KeySetupDlg, FixedEntriesAndUnknownCodesLeaveTheStoredFunctions)
     const int result = RunDialog(matrix, [&] {
         for (int key = 1; key <= kKeyCount; ++key)
             EXPECT_EQ(KeyList(&matrix, key)->currentText(), "Edge retrigger");
-        PressKey(KeyList(&matrix, 2), Qt::Key_Down);  // disabled: nothing changes
-        PressKey(ButtonNamed(&matrix, "OK"), Qt::Key_Escape);
+        QTest::keyClick(KeyList(&matrix, 2), Qt::Key_Down);  // disabled: nothing changes
+        QTest::keyClick(ButtonNamed(&matrix, "OK"), Qt::Key_Escape);
     });
     EXPECT_EQ(result, CKeySetupDlg::kDismissed);
     EXPECT_EQ(matrix.keys(), stored);
@@ -93,9 +85,9 @@ TEST(KeySetupDlg, CancelDropsThePicksWhileEscapeAndOkApplyThem)
         CKeySetupDlg dlg;
         dlg.setKeys(CKey(), kOneLine);
         const int result = RunDialog(dlg, [&] {
-            PressKey(KeyList(&dlg, 1), Qt::Key_Down);  // "Edge no retrigger"
-            PressKey(KeyList(&dlg, 10), Qt::Key_End);  // "Stop"
-            PressKey(KeyList(&dlg, 4), Qt::Key_Down);  // disabled in One Line
+            QTest::keyClick(KeyList(&dlg, 1), Qt::Key_Down);  // "Edge no retrigger"
+            QTest::keyClick(KeyList(&dlg, 10), Qt::Key_End);  // "Stop"
+            QTest::keyClick(KeyList(&dlg, 4), Qt::Key_Down);  // disabled in One Line
             EndDialog(dlg, ending, KeyList(&dlg, 10));
         });
         if (ending == Ending::CancelButton) {

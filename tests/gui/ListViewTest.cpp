@@ -3,13 +3,9 @@
 // directly and their requests are recorded, so each gesture is checked
 // without the commands behind it.
 
-#include <QApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include "app/FakeWindowPort.h"
 #include "app/Session.h"
@@ -17,6 +13,7 @@
 #include "gui/CListCtrl_Playlist.h"
 #include "gui/CListCtrl_Snd_Lib.h"
 #include "gui/RowDrag.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -91,19 +88,6 @@ protected:
     Recorded<CListCtrl_Playlist> playlist{session};
     Recorded<CListCtrl_Backgroundmusic> music{session};
 };
-
-QPoint RowCentre(const QTableView& view, int row)
-{
-    return view.visualRect(view.model()->index(row, 1)).center();
-}
-
-// As the window system reports it: a click, then a double-click in place of
-// the second press.
-void DoubleClick(QAbstractItemView& view, QPoint at)
-{
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
-}
 
 }  // namespace
 
@@ -191,9 +175,9 @@ TEST_F(ListViewTest, DoubleClickAsksForTheRowUnderTheMouse)
 {
     playlist.showRows(Sounds(3));
     music.showRows(Sounds(1));
-    DoubleClick(playlist, RowCentre(playlist, 1));
-    DoubleClick(playlist, QPoint(20, 280));  // below the last row
-    DoubleClick(music, RowCentre(music, 0));
+    DoubleClick(playlist.viewport(), RowCentre(playlist, 1));
+    DoubleClick(playlist.viewport(), QPoint(20, 280));  // below the last row
+    DoubleClick(music.viewport(), RowCentre(music, 0));
     EXPECT_EQ(playlist.requests, (Requests{{C::ReplaceEntry, 1}}));
     EXPECT_TRUE(music.requests.empty());
 }

@@ -1,23 +1,16 @@
 #include <QComboBox>
-#include <QDialog>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-#include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
 #include "gui/CKR_AppDlg.h"
 #include "gui/CListCtrl_Backgroundmusic.h"
 #include "gui/CListCtrl_Playlist.h"
 #include "gui/CListCtrl_Snd_Lib.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -30,14 +23,6 @@ protected:
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    QPushButton* button(const QString& text) const
-    {
-        for (QPushButton* b : window.findChildren<QPushButton*>()) {
-            if (b->text() == text)
-                return b;
-        }
-        return nullptr;
     }
     QComboBox* list(int i) const { return window.findChildren<QComboBox*>().at(i); }
     QProgressBar* progress() const { return window.findChild<QProgressBar*>(); }
@@ -55,7 +40,7 @@ protected:
 // whole-program road; here the controls and bars that follow the flags.
 TEST_F(MainWindow, ControlsBarsAndViewsFollowTheirFlags)
 {
-    const std::vector<QWidget*> controls = {list(0), list(1), button("+"), button("-"),
+    const std::vector<QWidget*> controls = {list(0), list(1), ButtonNamed(&window, "+"), ButtonNamed(&window, "-"),
                                             toolBar()->widgetForAction(window.action(ID_OPERATION_COMPILE))};
     window.show();
     for (int on : {-1, 1, 0}) {  // -1: greyed as the window starts
@@ -105,7 +90,7 @@ TEST_F(MainWindow, EquationStepsGoThroughTheSessionAndShowingAnEquationDoesNotSe
     list(0)->setCurrentIndex(3);
     EXPECT_EQ(window.session().currentEquation(), 3);
 
-    QTest::mouseClick(button("-"), Qt::LeftButton);
+    QTest::mouseClick(ButtonNamed(&window, "-"), Qt::LeftButton);
     EXPECT_EQ(window.session().currentEquation(), 2);
     QTest::keyClick(&window, Qt::Key_S);
     EXPECT_EQ(window.session().currentEquation(), 1);
@@ -175,15 +160,13 @@ TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)
         QDialog dialog(&window);
         auto* box = new QLineEdit(&dialog);
         (new QVBoxLayout(&dialog))->addWidget(box);
-        QTimer::singleShot(0, &dialog, [&] {
+        RunDialog(dialog, [&] {
             if (QTest::qWaitForWindowActive(&dialog)) {
                 box->setFocus();
                 QTest::keyClicks(box, "cews");
                 QTest::keyClick(&dialog, Qt::Key_C);
             }
-            dialog.accept();
         });
-        dialog.exec();
         EXPECT_EQ(box->text(), "cews");
         EXPECT_TRUE(window.isVisible());
     }
