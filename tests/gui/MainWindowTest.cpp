@@ -129,7 +129,8 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
     EXPECT_EQ(gaps(), before);
     EXPECT_EQ(window.findChild<QStatusBar*>()->geometry(), QRect(0, client->height() - 20, client->width(), 20));
 
-    // With a large font, at the smallest size, the top row is whole and inside.
+    // With a large font, at the smallest size, the top row is whole and
+    // inside, and the views' columns hold their titles and widest texts.
     const QFont normal = QApplication::font();
     QFont large = normal;
     large.setPointSize(normal.pointSize() * 2);
@@ -141,6 +142,11 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
     const auto* label = big.findChildren<QLabel*>().at(1);  // "Flash :"
     EXPECT_GE(label->width(), QFontMetrics(large).horizontalAdvance(label->text()));
     EXPECT_LE(big.findChildren<QComboBox*>().at(1)->geometry().right(), big.centralWidget()->width());
+    const QTableView* bigLibrary = big.findChild<CListCtrl_Snd_Lib*>();
+    for (const auto& [view, column, text] : std::vector<std::tuple<const QTableView*, int, QString>>{
+             {bigLibrary, 2, "Sampling rate"}, {bigLibrary, 4, "STEREO"}, {bigLibrary, 5, "1234567 ms"},
+             {big.findChild<CListCtrl_Playlist*>(), 1, "SILENCE"}})
+        EXPECT_GT(view->columnWidth(column), QFontMetrics(large).horizontalAdvance(text)) << text.toStdString();
 }
 
 TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)
