@@ -212,11 +212,9 @@ protected:
     std::vector<int> checkedModes() const
     {
         std::vector<int> ids;
-        for (CommandId id : {ID_MODE_MP3, ID_MODE_KEY, ID_MODE_ONE_LINE, ID_MODE_THREE_LINES, ID_MODE_PARALLEL_PORT,
-                             ID_MODE_MATRIX}) {
-            if (window_->action(id)->isChecked())
-                ids.push_back(id);
-        }
+        for (QAction* item : window_->menuBar()->actions().at(int(Menu::Mode))->menu()->actions())
+            if (item->isChecked())
+                ids.push_back(item->data().toInt());
         return ids;
     }
 
