@@ -15,7 +15,8 @@ QComboBox* KeyList(QWidget* dialog, int key)
 }  // namespace
 
 // The keys and equation boxes each mode lets the user change; modes no
-// button offers enable all. A disabled box still shows its value.
+// button offers enable all. A disabled box still shows its value. A stored
+// equation past 219 or below 0 is refused with "Error" and set to 0.
 TEST(SetupDialogs, EachModeEnablesItsKeysAndEquations)
 {
     std::vector<int> all;
@@ -27,22 +28,30 @@ TEST(SetupDialogs, EachModeEnablesItsKeysAndEquations)
         {kMatrix3x8, {}, all},          {kParallelPort, {1}, {1}},                {kExtended, oneToTen, oneToTen},
         {kKeyMode, oneToTen, oneToTen}, {-1, all, all}};
     CEquation stored;
+    stored.equationNumber[4] = 220;
+    stored.equationNumber[20] = -1;
     stored.equationNumber[23] = 219;
+    CEquation kept = stored;
+    kept.equationNumber[4] = kept.equationNumber[20] = 0;
     for (const auto& [mode, keysEnabled, boxesEnabled] : cases) {
         CKeySetupDlg keys;
         keys.setKeys(CKey(), mode);
         CEquationSetupDlg equations;
+        MessageCatcher catcher;
         equations.setValues(stored, mode);
+        const auto box = [&](int key) { return equations.findChild<QLineEdit*>(QString("key%1").arg(key)); };
         std::vector<int> keysSeen, boxesSeen;
         for (int key : all) {
             if (KeyList(&keys, key)->isEnabled())
                 keysSeen.push_back(key);
-            if (equations.findChild<QLineEdit*>(QString("key%1").arg(key))->isEnabled())
+            if (box(key)->isEnabled())
                 boxesSeen.push_back(key);
         }
         EXPECT_EQ(keysSeen, keysEnabled) << "mode " << mode;
         EXPECT_EQ(boxesSeen, boxesEnabled) << "mode " << mode;
-        EXPECT_EQ(equations.findChild<QLineEdit*>("key24")->text(), "219");
+        EXPECT_EQ(catcher.texts, (std::vector<QString>{"Error", "Error"}));
+        EXPECT_EQ(equations.values(), kept);
+        EXPECT_EQ(box(5)->text() + " " + box(24)->text(), "0 219");
     }
 }
 
