@@ -29,12 +29,12 @@ TEST(PrepareSoundsDlg, AsksForFilesAndAFolderAndHandsBackTheChoices)
     MessageCatcher catcher;
     const int result = RunDialog(dlg, [&] {
         Click(ButtonNamed(&dlg, "OK"));
-        Answer<QFileDialog> files(ChooseFile(Q(dir.path()), "\"a.wav\" \"b.mp3\" \"c.flac\""), 1);
+        const Answer<QFileDialog> files(ChooseFile(Q(dir.path()), "\"a.wav\" \"b.mp3\" \"c.flac\""), 1);
         Click(ButtonNamed(&dlg, "Add Files..."));
         dlg.findChild<QListWidget*>()->setCurrentRow(1);
         Click(ButtonNamed(&dlg, "Remove"));
         Click(ButtonNamed(&dlg, "OK"));
-        Answer<QFileDialog> folder(ChooseFile(Q(dir.path())), 1);
+        const Answer<QFileDialog> folder(ChooseFile(Q(dir.path())), 1);
         Click(ButtonNamed(&dlg, "Browse..."));
         Click(ButtonNamed(&dlg, "Trim leading and trailing silence"));
         EXPECT_FALSE(dlg.findChild<QSpinBox*>()->isEnabled());
