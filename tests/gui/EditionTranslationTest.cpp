@@ -32,11 +32,6 @@
 
 namespace {
 
-QString Text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 // Every text a window and its controls, menus and headers show.
 QStringList ShownTexts(QWidget& root)
 {
@@ -85,18 +80,18 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
         // Texts it has no translation for stay as they are.
         {"Cannot open it", "Cannot open it"},
     };
-    EXPECT_EQ(DisplayText(Text("&New Project")), Text("&New Project"));
+    EXPECT_EQ(DisplayText("&New Project"), "&New Project");
     for (const auto& [plain, translated] : texts)
-        EXPECT_EQ(DisplayText(Text(plain)), Text(plain));
+        EXPECT_EQ(DisplayText(plain), plain);
 
     EditionTranslation edition(*qApp);
     ASSERT_TRUE(edition.loaded());
     for (const auto& [plain, translated] : texts)
-        EXPECT_EQ(DisplayText(Text(plain)), Text(translated)) << plain;
+        EXPECT_EQ(DisplayText(plain), translated) << plain;
     // Translating twice changes nothing more.
-    EXPECT_EQ(DisplayText(DisplayText(Text("Empty playlist"))), Text("播放列表已清空"));
+    EXPECT_EQ(DisplayText(DisplayText("Empty playlist")), "播放列表已清空");
     // Texts a window asks Qt to translate come from the same catalogue.
-    EXPECT_EQ(QCoreApplication::translate("AnyWindow", "Empty playlist"), Text("播放列表已清空"));
+    EXPECT_EQ(QCoreApplication::translate("AnyWindow", "Empty playlist"), "播放列表已清空");
 }
 
 // Shown while the other edition is installed, a dialog shows every text
