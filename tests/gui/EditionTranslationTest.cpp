@@ -2,16 +2,10 @@
 // edition translates whole lines, lines with numbers in them, and the texts
 // of a dialog as it opens.
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
 #include "dialogs/CAboutDlg.h"
@@ -29,6 +23,7 @@
 #include "gui/CListCtrl_Playlist.h"
 #include "gui/CListCtrl_Snd_Lib.h"
 #include "gui/EditionTranslation.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -100,11 +95,7 @@ TEST(EditionTranslation, DialogTextsAreTranslatedWhenShownAndOnlyWhileInstalled)
 {
     const auto shownTexts = [](std::unique_ptr<QDialog> dialog) {
         QStringList texts;
-        QTimer::singleShot(0, dialog.get(), [&] {
-            texts = ShownTexts(*dialog);
-            dialog->reject();
-        });
-        dialog->exec();
+        RunDialog(*dialog, [&] { texts = ShownTexts(*dialog); });
         return texts;
     };
     const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
