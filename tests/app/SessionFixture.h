@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <QFileInfo>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,6 +20,11 @@
 using Strings = std::vector<std::string>;
 using testing::ElementsAre;
 using testing::HasSubstr;
+
+inline bool Exists(const std::string& path)
+{
+    return QFileInfo::exists(ToQtPath(path));
+}
 
 class SessionFixture : public testing::Test {
 protected:

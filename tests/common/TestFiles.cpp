@@ -3,16 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
-
-#include "support/Paths.h"
-
-bool Exists(const std::string& path)
-{
-    return QFileInfo::exists(ToQtPath(path));
-}
 
 std::vector<uint8_t> ReadBytes(const std::string& path)
 {

@@ -1,6 +1,5 @@
 #pragma once
-// Helpers the tests share: a scratch folder, whole-file reads and writes, and
-// running the programs of the build.
+// Helpers the tests share: a scratch folder and whole-file reads and writes.
 
 #include <cstdint>
 #include <stdexcept>
@@ -24,7 +23,6 @@ private:
     QTemporaryDir dir_;
 };
 
-bool Exists(const std::string& path);
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
