@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/EquationEdit.h"
+#include "common/TestRecords.h"
 
 namespace {
 
@@ -12,37 +13,19 @@ CSoundList ListOf(const std::string& names, int lengthMs = 0)
 {
     CSoundList list;
     for (char name : names)
-        list.append({.kind = CSound::kSoundFile, .path = "/sounds/" + std::string(1, name), .name = {name},
-                     .lengthMs = lengthMs});
+        list.append(SoundNamed({name}, lengthMs));
     return list;
 }
 
-std::string Names(const CSoundList& list)
-{
-    std::string names;
-    for (const CSound& s : list)
-        names += s.name;
-    return names;
-}
-
-// Inserting before a row and replacing in place are followed through the
-// session; here a selection the equation no longer has.
-TEST(EquationEdit, AStaleSelectionAppendsAndReplacesNothing)
-{
-    CSoundList eq = ListOf("AB");
-    InsertAtSelection(eq, 9, *ListOf("C").at(0));
-    ReplaceEntry(eq, 3, *ListOf("Z").at(0));
-    EXPECT_EQ(Names(eq), "ABC");
-}
-
+// Inserting and replacing at a row are followed through the session.
 TEST(EquationEdit, MoveEndsAtTheDropRow)
 {
     for (const auto& [from, to, expected] : std::vector<std::tuple<int, int, std::string>>{
-             {0, 2, "BCA"}, {2, 0, "CAB"}, {2, 2, "ABC"}, {0, 1, "BAC"}, {1, 0, "BAC"}, {1, 2, "ACB"},
-             {1, -1, "ABC"}, {3, 0, "ABC"}, {0, 3, "ABC"}}) {
+             {0, 2, "B C A"}, {2, 0, "C A B"}, {2, 2, "A B C"}, {0, 1, "B A C"}, {1, 0, "B A C"}, {1, 2, "A C B"},
+             {1, -1, "A B C"}, {3, 0, "A B C"}, {0, 3, "A B C"}}) {
         CSoundList eq = ListOf("ABC");
         MoveEntry(eq, from, to);
-        EXPECT_EQ(Names(eq), expected) << from << " -> " << to;
+        EXPECT_EQ(Rows(eq), expected) << from << " -> " << to;
     }
 }
 

@@ -41,7 +41,6 @@ public:
     std::vector<FileChoice> fileChoices;
     std::vector<std::string> replaceQuestions;  // paths asked about
     std::vector<int> samplingRateOffers;        // highest rate of each Choose Sampling Rate
-    std::vector<int> silenceDialogSizes;        // equation size given to each Add Silence
     int leaveUnsavedQuestions = 0;
     PromptPlayer promptPlayer;  // the Play of the last Spoken Prompts dialog
     std::vector<View> rebuilds, clears;
@@ -52,13 +51,6 @@ public:
     std::optional<int> modeCheck;
     std::vector<std::pair<int, int>> progress;
 
-    std::vector<std::string> messageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const UserMessage& m : messages)
-            texts.push_back(m.text);
-        return texts;
-    }
     void forgetLog()
     {
         messages.clear();
@@ -90,11 +82,7 @@ public:
         return take(fileLists).value_or(std::nullopt);
     }
     std::optional<int> ChooseLibrarySound(const CSoundList&) override { return take(librarySounds).value_or(std::nullopt); }
-    std::optional<int> ChooseSilenceLength(int equationSize) override
-    {
-        silenceDialogSizes.push_back(equationSize);
-        return take(silenceLengths).value_or(std::nullopt);
-    }
+    std::optional<int> ChooseSilenceLength(int) override { return take(silenceLengths).value_or(std::nullopt); }
     std::optional<int> ChooseSamplingRate(int highestRate) override
     {
         samplingRateOffers.push_back(highestRate);

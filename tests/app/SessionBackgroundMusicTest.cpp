@@ -16,10 +16,8 @@ TEST_F(SessionBackgroundMusic, LoadConvertsOnceAndEmptyLetsItLoadAgain)
     session_.LoadBackgroundMusic();  // ignored: the list holds an entry
     ASSERT_EQ(content().backgroundMusic.count(), 1);
     const CSound music = *content().backgroundMusic.at(0);
-    EXPECT_EQ(music.path, soundFile("rain.mp3.wav"));
-    EXPECT_EQ(music.name, "rain.mp3.wav");
-    EXPECT_EQ(music.sampleRate, 6000);
-    EXPECT_EQ(music.stereo, 0);
+    EXPECT_EQ(std::tuple(music.path, music.name, music.sampleRate, music.stereo),
+              std::tuple(soundFile("rain.mp3.wav"), "rain.mp3.wav", 6000, 0));
 
     session_.EmptyBackgroundMusic();
     EXPECT_TRUE(Exists(music.path));
@@ -46,12 +44,8 @@ TEST_F(SessionBackgroundMusic, RefusalsLeaveTheListAndTheLibraryFilesAlone)
     port_.samplingRates = {8000, 8000};
     for (int i = 0; i < 4; ++i)
         session_.LoadBackgroundMusic();
-    const std::vector<std::string> texts = port_.messageTexts();
-    ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[0], "Sound file loaded already!");
-    EXPECT_EQ(texts[1], "Sound file loaded already!");
-    EXPECT_EQ(texts[2], "Cannot save to the source file!");
-    EXPECT_NE(texts[3].find("noise.wav"), std::string::npos) << texts[3];
+    EXPECT_THAT(Texts(port_.messages), ElementsAre("Sound file loaded already!", "Sound file loaded already!",
+                                                   "Cannot save to the source file!", HasSubstr("noise.wav")));
     EXPECT_EQ(ReadBytes(soundFile("tune.mp3.wav")), (std::vector<uint8_t>{1, 2, 3}));
 
     // A conversion that cannot be written adds nothing.

@@ -8,7 +8,7 @@ TEST_F(SessionBuild, CompileWritesTheBinForTheSelectedFlashWithProgress)
     const std::string file = NewProject();
     session_.SelectFlashSize(5);  // "2M"
     session_.Compile();
-    EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"BIN File Saved!\nSize: 262144 bytes"});
+    EXPECT_EQ(Texts(port_.messages), std::vector<std::string>{"BIN File Saved!\nSize: 262144 bytes"});
     const std::vector<uint8_t> bin = ReadBytes(file + ".bin");
     ASSERT_EQ(bin.size(), 262144u);
     EXPECT_EQ(bin[30], 2);  // the flash-size code of 2M
@@ -25,7 +25,7 @@ TEST_F(SessionBuild, ConvertWritesAWavAtTheChosenRateOrSaysWhyNot)
     port_.files = {source, target};
     port_.samplingRates.push_back(12000);
     session_.ConvertToWav();
-    EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"MP3/WMA to WAV Convert OK!"});
+    EXPECT_EQ(Texts(port_.messages), std::vector<std::string>{"MP3/WMA to WAV Convert OK!"});
     EXPECT_EQ(port_.samplingRateOffers, std::vector<int>{22000});
     EXPECT_EQ(ReadAudioInfo(target).sampleRate, 12000);
 
@@ -34,8 +34,7 @@ TEST_F(SessionBuild, ConvertWritesAWavAtTheChosenRateOrSaysWhyNot)
     port_.samplingRates.push_back(4000);
     port_.messages.clear();
     session_.ConvertToWav();
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_NE(port_.messages[0].text.find("in.wav"), std::string::npos);
+    EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr("in.wav")));
     EXPECT_EQ(ReadBytes(source), original);
 
     // A source that is no sound is reported, not announced as converted.
@@ -44,7 +43,6 @@ TEST_F(SessionBuild, ConvertWritesAWavAtTheChosenRateOrSaysWhyNot)
     port_.samplingRates.push_back(8000);
     port_.messages.clear();
     session_.ConvertToWav();
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_EQ(port_.messages[0].icon, MessageIcon::Error);
+    EXPECT_THAT(port_.messages, ElementsAre(testing::Field(&UserMessage::icon, MessageIcon::Error)));
     EXPECT_FALSE(Exists(dir_.file("new.wav")));
 }

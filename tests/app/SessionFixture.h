@@ -7,28 +7,23 @@
 
 #include <QFileInfo>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/FakeWindowPort.h"
 #include "app/Session.h"
 #include "common/TestFiles.h"
+#include "common/TestRecords.h"
 #include "common/TestSound.h"
 #include "support/Paths.h"
 
 using Strings = std::vector<std::string>;
+using testing::ElementsAre;
+using testing::HasSubstr;
 
 inline bool Exists(const std::string& path)
 {
     return QFileInfo::exists(ToQtPath(path));
-}
-
-// Sounds by name, silences as "~" and their length.
-inline Strings Rows(const CSoundList& list)
-{
-    Strings rows;
-    for (const CSound& s : list)
-        rows.push_back(s.isSound() ? s.name : "~" + std::to_string(s.lengthMs));
-    return rows;
 }
 
 class SessionFixture : public testing::Test {
@@ -57,16 +52,6 @@ protected:
         port_.files.push_back(dir_.file(name + ".winproj"));
         session_.New();
         return dir_.file(name + ".winproj/" + name + ".winproj");
-    }
-
-    // Writes `content` as the project file `name` and opens it.
-    std::string OpenProject(const ProjectContent& content, const std::string& name = "O.winproj")
-    {
-        const std::string path = dir_.file(name);
-        EXPECT_FALSE(WriteProjectFile(path, content));
-        port_.files.push_back(path);
-        session_.Open();
-        return path;
     }
 
     const ProjectContent& content() const { return session_.project().content; }

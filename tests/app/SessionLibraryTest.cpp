@@ -20,7 +20,7 @@ TEST_F(SessionLibrary, TheLastFreePlaceTakesOneFileThenTheLibraryIsFull)
     EXPECT_FALSE(Exists(soundFile("c.wav")));
     // Full: refused before the dialog opens.
     session_.LoadLibrarySounds();
-    EXPECT_EQ(port_.messageTexts(), (Strings{"Sound Library full!", "Sound Library full!"}));
+    EXPECT_EQ(Texts(port_.messages), (Strings{"Sound Library full!", "Sound Library full!"}));
     EXPECT_EQ(content().library.count(), 510);
     EXPECT_EQ(port_.fileLists.size(), 1u);
 }
@@ -51,9 +51,9 @@ TEST_F(SessionLibrary, TheFirstRefusedFileEndsTheLoad)
         }
         port_.fileLists.push_back(Strings{Wav("lo.wav", 4000), Wav("OLD.wav", 22000), thirdPath, Wav("z.wav")});
         session_.LoadLibrarySounds();
-        EXPECT_EQ(port_.messageTexts(), Strings{message}) << third;
+        EXPECT_EQ(Texts(port_.messages), Strings{message}) << third;
         EXPECT_EQ(port_.messages[0].caption, message == old ? Caption::Product : Caption::ApplicationName);
-        EXPECT_EQ(Rows(content().library), (Strings{"old.wav", "lo.wav", "OLD.wav"})) << third;
+        EXPECT_EQ(Rows(content().library), "old.wav lo.wav OLD.wav") << third;
         EXPECT_FALSE(Exists(soundFile("z.wav"))) << third;
     }
 }
@@ -64,17 +64,15 @@ TEST_F(SessionLibrary, ATakenFileNameGivesAnEntryForTheCopyActuallyWrittenAndAFa
     port_.fileLists.push_back(Strings{Wav("x.wav")});
     session_.LoadLibrarySounds();
     const CSound entry = *content().library.at(0);
-    EXPECT_EQ(entry.name, "Copy of x.wav");
-    EXPECT_EQ(entry.path, soundFile("Copy of x.wav"));
+    EXPECT_EQ((Strings{entry.name, entry.path}), (Strings{"Copy of x.wav", soundFile("Copy of x.wav")}));
     EXPECT_EQ(ReadBytes(entry.path), ReadBytes(dir_.file("x.wav")));
     EXPECT_EQ(ReadBytes(soundFile("x.wav")), (std::vector<uint8_t>{1, 2, 3}));
 
     QDir(ToQtPath(soundFile(""))).removeRecursively();
     port_.fileLists.push_back(Strings{Wav("a.wav"), Wav("b.wav")});
     session_.LoadLibrarySounds();
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_EQ(port_.messages[0].caption, Caption::Error);
-    EXPECT_EQ(port_.messages[0].icon, MessageIcon::Error);
+    EXPECT_THAT(port_.messages, ElementsAre(testing::AllOf(testing::Field(&UserMessage::caption, Caption::Error),
+                                                           testing::Field(&UserMessage::icon, MessageIcon::Error))));
     EXPECT_EQ(content().library.count(), 1);
 }
 
@@ -98,7 +96,7 @@ TEST_F(SessionLibrary, DeleteAndEmptyTakeTheEntriesTheirCopiesAndTheirFiles)
     port_.confirms = {true, true, true, true};
     port_.selectedRows[View::Library] = 0;
     session_.DeleteLibrarySound();
-    EXPECT_EQ(Rows(content().equations[0]), (Strings{"A.wav", "b.wav"}));
+    EXPECT_EQ(Rows(content().equations[0]), "A.wav b.wav");
     EXPECT_FALSE(Exists(soundFile("a.wav")));
     EXPECT_EQ(port_.removedRows, (std::vector<std::pair<View, int>>{{View::Library, 0}}));
     EXPECT_EQ(port_.rebuilds, (std::vector{View::Library, View::Playlist}));
@@ -111,9 +109,8 @@ TEST_F(SessionLibrary, DeleteAndEmptyTakeTheEntriesTheirCopiesAndTheirFiles)
     port_.selectedRows[View::Library] = 1;
     session_.DeleteLibrarySound();
     EXPECT_TRUE(Exists(dir));
-    ASSERT_EQ(port_.messages.size(), 2u);
-    for (const UserMessage& m : port_.messages)
-        EXPECT_EQ(m.text.rfind("Cannot delete " + dir + ": ", 0), 0u) << m.text;
+    const auto cannot = testing::StartsWith("Cannot delete " + dir + ": ");
+    EXPECT_THAT(Texts(port_.messages), ElementsAre(cannot, cannot));
 
     session_.EmptyLibrary();  // b.wav's file is gone already: no reason to stop
     EXPECT_TRUE(content().library.empty() && content().equations[0].empty() && content().equations[9].empty());

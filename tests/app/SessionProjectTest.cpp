@@ -26,30 +26,6 @@ using SessionProject = SessionFixture;
 
 }  // namespace
 
-// New keeps only the music flag, Open takes the file's mode; both start at equation 0.
-TEST_F(SessionProject, NewAndOpenShowTheProjectFromItsFirstEquation)
-{
-    COptions music;
-    music.backgroundMusic = 1;
-    port_.options.push_back(music);
-    session_.Options();
-    session_.SelectEquation(7);
-    NewProject("X");
-    EXPECT_EQ(content(), ProjectContent::NewProject(1));
-    EXPECT_EQ(session_.currentEquation(), 0);
-    EXPECT_EQ(port_.backgroundMusicViewEnabled, false);
-
-    ProjectContent threeLine;
-    threeLine.options.controlMode = kThreeLine;
-    threeLine.library.append(Entry("a.wav"));
-    session_.SelectEquation(9);
-    OpenProject(threeLine);
-    EXPECT_EQ(session_.currentEquation(), 0);
-    EXPECT_EQ(port_.modeCheck, kThreeLine);
-    EXPECT_EQ(port_.backgroundMusicViewEnabled, true);
-    EXPECT_TRUE(session_.commandsEnabled(View::BackgroundMusic));
-}
-
 // Also when the next project is never opened; a given file opens without a dialog.
 TEST_F(SessionProject, LeavingAProjectSavesIt)
 {
@@ -122,8 +98,7 @@ TEST_F(SessionProject, FailedNewOrOpenLeavesNoProjectAndWritesNothing)
         port_.messages.clear();
         port_.files.push_back(path);
         (session_.*command)();
-        ASSERT_EQ(port_.messages.size(), 1u) << path;
-        EXPECT_NE(port_.messages[0].text.find(path), std::string::npos);
+        EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr(path)));
         EXPECT_FALSE(session_.projectOpen());
         EXPECT_EQ(port_.titles.back(), "KR615B DadezEvur V1.0");
         EXPECT_EQ(port_.editingEnabled, false);
@@ -134,30 +109,6 @@ TEST_F(SessionProject, FailedNewOrOpenLeavesNoProjectAndWritesNothing)
     session_.Save();
     EXPECT_TRUE(session_.Exit());
     EXPECT_EQ(ReadBytes(damaged), bytes);
-}
-
-TEST_F(SessionProject, CloseEmptiesAndGreysButKeepsTheRecords)
-{
-    Reopen([](ProjectContent& c) {
-        c.options.controlMode = kOneLine;
-        c.equations[5].append(CSound::Silence(10));
-    });
-
-    session_.Close();
-    EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Close Project"});
-    EXPECT_EQ(port_.clears.size(), 3u);
-    EXPECT_FALSE(session_.commandsEnabled(View::BackgroundMusic));
-    EXPECT_TRUE(session_.project().content.equations[5].empty());
-    EXPECT_EQ(session_.project().content.options.controlMode, kOneLine);
-
-    // The setup commands are out of reach.
-    port_.options.push_back(COptions{});
-    port_.keys.push_back(CKey{});
-    port_.equations.push_back(CEquation{});
-    session_.Options();
-    session_.KeySetup();
-    session_.EquationSetup();
-    EXPECT_EQ(port_.options.size() + port_.keys.size() + port_.equations.size(), 3u);
 }
 
 TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
@@ -182,6 +133,17 @@ TEST_F(SessionProject, AProjectThatCannotBeSavedStaysOpen)
     port_.leaveUnsavedAnswers = {true};
     session_.Close();
     EXPECT_FALSE(session_.projectOpen());
+
+    // Closed, the views are emptied and greyed and the setup commands out of reach.
+    EXPECT_EQ(port_.messages.back().text, "Close Project");
+    EXPECT_EQ(port_.clears.size(), 3u);
+    port_.options.push_back(COptions{});
+    port_.keys.push_back(CKey{});
+    port_.equations.push_back(CEquation{});
+    session_.Options();
+    session_.KeySetup();
+    session_.EquationSetup();
+    EXPECT_EQ(port_.options.size() + port_.keys.size() + port_.equations.size(), 3u);
 }
 
 TEST_F(SessionProject, LeavingTheProjectStopsAPlaylistPreview)

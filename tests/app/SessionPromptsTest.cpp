@@ -17,13 +17,10 @@ TEST_F(SessionPrompts, PreparedSoundsAreLoadedThroughTheLoadChecks)
     port_.preparations.push_back(request);
     session_.PrepareSounds();
 
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_NE(port_.messages[0].text.find("notes.ogg"), std::string::npos);
+    EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr("notes.ogg")));
     ASSERT_EQ(content().library.count(), 1);
     const CSound bell = *content().library.at(0);
-    EXPECT_EQ(bell.name, "bell.wav");
-    EXPECT_EQ(bell.sampleRate, 10000);
-    EXPECT_EQ(bell.path, soundFile("bell.wav"));
+    EXPECT_EQ(std::tuple(bell.name, bell.sampleRate, bell.path), std::tuple("bell.wav", 10000, soundFile("bell.wav")));
     EXPECT_FALSE(Exists(dir_.file("prepared/notes.wav")));
 
     // Again: the library's duplicate check refuses the second bell.wav. Two
@@ -38,7 +35,7 @@ TEST_F(SessionPrompts, PreparedSoundsAreLoadedThroughTheLoadChecks)
     port_.preparations.push_back(request);
     for (int i = 0; i < 3; ++i)
         session_.PrepareSounds();
-    EXPECT_EQ(port_.messageTexts(), (Strings{"Sound file loaded already!",
+    EXPECT_EQ(Texts(port_.messages), (Strings{"Sound file loaded already!",
                                              "Two files would both be prepared as bell.wav; nothing was written.",
                                              "Cannot make the folder " + request.folder}));
     EXPECT_EQ(content().library.count(), 1);
@@ -52,17 +49,17 @@ TEST_F(SessionPrompts, SpokenPromptsAreWrittenOnlyWhenEachCouldBeSpoken)
                                  dir_.file("spoken"), true};
     port_.spokenPrompts = {request};
     session_.SpokenPrompts();
-    EXPECT_EQ(port_.messageTexts(), Strings{"hello: There is no voice 'no such voice'"});
+    EXPECT_EQ(Texts(port_.messages), Strings{"hello: There is no voice 'no such voice'"});
     EXPECT_FALSE(Exists(request.folder));
 
     request.voice = kDefaultVoice;
     port_.spokenPrompts = {request};
     session_.SpokenPrompts();
-    EXPECT_EQ(Rows(content().library), (Strings{"hello.wav", "bye.wav"}));
+    EXPECT_EQ(Rows(content().library), "hello.wav bye.wav");
     port_.promptPlayer("Hello", kDefaultVoice, 8000);
     port_.promptPlayer("Hello", "no such voice", 8000);
-    EXPECT_EQ(port_.messageTexts().back(), "There is no voice 'no such voice'");
-    EXPECT_EQ(port_.messages.size(), 2u);
+    EXPECT_EQ(Texts(port_.messages), (Strings{"hello: There is no voice 'no such voice'",
+                                              "There is no voice 'no such voice'"}));
 }
 
 TEST_F(SessionPrompts, TheFirmwareHeaderNeverReplacesTheProjectOrAFileUnasked)
@@ -73,7 +70,7 @@ TEST_F(SessionPrompts, TheFirmwareHeaderNeverReplacesTheProjectOrAFileUnasked)
     port_.replaceAnswers = {false, true};
     for (int i = 0; i < 3; ++i)
         session_.ExportFirmwareHeader();
-    EXPECT_EQ(port_.messageTexts(), (Strings{"Choose another file: " + session_.project().projectFilePath +
+    EXPECT_EQ(Texts(port_.messages), (Strings{"Choose another file: " + session_.project().projectFilePath +
                                                  " is the project file.",
                                              "Firmware header written."}));
     EXPECT_GT(ReadBytes(header).size(), 1u);

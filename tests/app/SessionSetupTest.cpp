@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "app/SessionFixture.h"
 
 using SessionSetup = SessionFixture;
@@ -43,19 +41,9 @@ TEST_F(SessionSetup, OptionsAndModeMenuApplyTheirValues)
     session_.Options();
     EXPECT_EQ(options.controlMode, kExtended);
     EXPECT_EQ(port_.modeCheck, kMp3);
+
+    // A new project keeps only the background-music flag.
+    NewProject();
+    EXPECT_EQ(content(), ProjectContent::NewProject(1));
 }
 
-// "+" stopping at an empty equation is followed through the window's keys.
-TEST_F(SessionSetup, EquationStepsStopAtBothEndsAndMinusAlwaysRebuilds)
-{
-    Reopen([](ProjectContent& c) { c.equations[219].append(CSound::Silence(10)); });
-    session_.SelectEquation(219);
-    session_.NextEquation();
-    EXPECT_EQ(session_.currentEquation(), 219);
-
-    session_.SelectEquation(0);
-    port_.forgetLog();
-    session_.PreviousEquation();
-    EXPECT_EQ(session_.currentEquation(), 0);
-    EXPECT_EQ(std::ranges::count(port_.rebuilds, View::Playlist), 1);
-}

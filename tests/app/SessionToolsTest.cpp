@@ -3,17 +3,10 @@
 
 using SessionTools = SessionFixture;
 
-// With a project the tool is given its BIN (on the whole-program road).
-TEST(OutsidePrograms, DownloadToolWithoutAProjectIsGivenNoFile)
-{
-    EXPECT_TRUE(DownloadToolLaunch("/opt/kr/", "").arguments.empty());
-}
-
 TEST_F(SessionTools, HelpThatCannotBeShownSaysWhereItIs)
 {
     session_.HelpContent();
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_NE(port_.messages[0].text.find(HelpFilePath(ProgramDir())), std::string::npos);
+    EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr(HelpFilePath(ProgramDir()))));
 }
 
 TEST_F(SessionTools, OtherEditionSavesFirstAndStaysWhenItCannotStart)
@@ -27,8 +20,7 @@ TEST_F(SessionTools, OtherEditionSavesFirstAndStaysWhenItCannotStart)
     here.KeySetup();
 
     EXPECT_FALSE(here.SwitchToEdition(Edition::SimplifiedChinese));
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_NE(port_.messages[0].text.find("KR_App_SC"), std::string::npos);
+    EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr("KR_App_SC")));
     ProjectContent saved;
     ASSERT_FALSE(ReadProjectFile(dir_.file("X.winproj/X.winproj"), saved));
     EXPECT_EQ(saved.key, keys);
@@ -49,7 +41,7 @@ TEST_F(SessionTools, RecoverOpensTheProjectMadeFromTheBinAndNeverMixesIntoAnExis
     const std::string recovered = dir_.file("R.winproj/R.winproj");
     EXPECT_EQ(session_.project().projectFilePath, recovered);  // its records: BinReadback
     EXPECT_EQ(content().equations[3].count(), 2);
-    EXPECT_EQ(port_.messageTexts(), std::vector<std::string>{"Project recovered from the BIN.\nThe BIN was made for "
+    EXPECT_EQ(Texts(port_.messages), std::vector<std::string>{"Project recovered from the BIN.\nThe BIN was made for "
                                                              "32M flash: choose 32M under \"Flash :\" to compile the same BIN."});
 
     // Again into the same place: its sound folder is not mixed with a second recovery.
@@ -57,7 +49,6 @@ TEST_F(SessionTools, RecoverOpensTheProjectMadeFromTheBinAndNeverMixesIntoAnExis
     port_.files = {bin, dir_.file("R.winproj")};
     port_.forgetLog();
     session_.RecoverProjectFromBin();
-    ASSERT_EQ(port_.messages.size(), 1u);
-    EXPECT_EQ(port_.messages[0].text, "A project already exists there: " + recovered);
+    EXPECT_EQ(Texts(port_.messages), Strings{"A project already exists there: " + recovered});
     EXPECT_EQ(ReadBytes(recovered), before);
 }

@@ -82,29 +82,6 @@ TEST(ArchiveRecord, LibraryEntryIs67Bytes)
     EXPECT_EQ(back, s);
 }
 
-// Reading appends; a negative count is an empty list, a huge one with too
-// few records ends at the end of the data.
-TEST(ArchiveList, ReadingAppendsAndOddCountsAreSafe)
-{
-    CSoundList source;
-    source.append(CSound::Silence(20));
-    ArchiveWriter w;
-    source.Serialize(w);
-    CSoundList target;
-    target.append(CSound::Silence(10));
-    const auto read = [&target](const Bytes& bytes) {
-        ArchiveReader r(bytes.data(), bytes.size());
-        target.Serialize(r);
-    };
-    read(w.bytes());
-    ASSERT_EQ(target.count(), 2);
-    EXPECT_EQ(target.at(0)->lengthMs, 10);
-    EXPECT_EQ(target.at(1)->lengthMs, 20);
-    read({0xFF, 0xFF, 0xFF, 0xFF});
-    EXPECT_EQ(target.count(), 2);
-    EXPECT_THROW(read({0xFF, 0xFF, 0xFF, 0x7F, 0x00}), ArchiveError);
-}
-
 TEST(ArchiveHeader, WrongTagSchemaOrClassIsRejected)
 {
     const auto accepts = [](std::string name, uint16_t schema, uint16_t tag, bool truncated = false) {

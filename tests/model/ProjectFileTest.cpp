@@ -5,8 +5,6 @@
 #include "model/Project.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -82,32 +80,6 @@ TEST(ProjectFile, EveryFieldSurvivesARoundTripAndEveryTruncationIsRefused)
         EXPECT_THROW(ReadProjectBytes(bytes.data(), n), ArchiveError) << n;
     bytes.insert(bytes.end(), 1000, 0xA5);
     EXPECT_EQ(ReadProjectBytes(bytes.data(), bytes.size()), c);
-}
-
-TEST(ProjectLifecycle, NewCreatesFoldersAndOpenRebuildsPaths)
-{
-    ScratchDir dir;
-    const std::string folder = dir.file("X.winproj");
-    Project created;
-    ASSERT_FALSE(CreateNewProject(folder, "X.winproj", 1, created));
-    EXPECT_TRUE(QFileInfo(QString::fromStdString(folder + "/X.winproj.sound")).isDir());
-    EXPECT_EQ(created.content.options.backgroundMusic, 1);  // kept from the project before
-
-    // Save a full project, move the folder, open it from its new place.
-    created.content = Everything("/old/place.sound");
-    ASSERT_FALSE(SaveProject(created));
-    const std::string moved = dir.file("Y.winproj");
-    ASSERT_TRUE(QDir().rename(QString::fromStdString(folder), QString::fromStdString(moved)));
-
-    Project opened;
-    ASSERT_FALSE(OpenProjectFile(moved + "/X.winproj", opened));
-    const std::string sounds = moved + "/X.winproj.sound";
-    EXPECT_EQ(opened.soundFolderPath, sounds);
-    EXPECT_EQ(opened.content.library.at(1)->path, sounds + "/b\xE9.wav");
-    EXPECT_EQ(opened.content.equations[0].at(0)->path, sounds + "/b\xE9.wav");
-    EXPECT_EQ(opened.content.equations[0].at(1)->path, sounds + "/");  // silences too
-    EXPECT_EQ(opened.content.backgroundMusic.at(0)->path, sounds + "/music.wav");
-    EXPECT_EQ(opened.content.options, created.content.options);
 }
 
 TEST(ProjectLifecycle, FailuresLeaveEverythingAsItWas)

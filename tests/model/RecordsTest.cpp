@@ -1,51 +1,34 @@
 #include <gtest/gtest.h>
 
+#include "common/TestRecords.h"
 #include "model/EquationSize.h"
 #include "model/Records.h"
-#include "model/Sound.h"
-
-namespace {
-
-CSound Named(const std::string& name)
-{
-    return {.kind = CSound::kSoundFile, .path = {}, .name = name};
-}
-
-std::string Names(const CSoundList& list)
-{
-    std::string out;
-    for (const CSound& s : list)
-        out += s.name;
-    return out;
-}
-
-}  // namespace
 
 // Entries are copies addressed from zero; an index that names no entry
 // means "none": before the head, after the tail, or nothing removed.
 TEST(SoundList, EditsKeepCopiesAndTreatStrayIndicesAsNone)
 {
     CSoundList list;
-    CSound a = Named("A");
+    CSound a = SoundNamed("A");
     list.append(a);
     a.name = "changed";
-    list.append(Named("B"));
-    list.prepend(Named("Z"));
+    list.append(SoundNamed("B"));
+    list.prepend(SoundNamed("Z"));
     EXPECT_FALSE(list.at(-1) || list.at(list.count()));
-    list.insertBefore(2, Named("x"));
-    list.insertAfter(0, Named("y"));
-    list.insertBefore(std::nullopt, Named("h"));
-    list.insertAfter(std::nullopt, Named("t"));
-    list.insertBefore(99, Named("H"));
-    list.insertAfter(-1, Named("T"));
-    EXPECT_EQ(Names(list), "HhZyAxBtT");
+    list.insertBefore(2, SoundNamed("x"));
+    list.insertAfter(0, SoundNamed("y"));
+    list.insertBefore(std::nullopt, SoundNamed("h"));
+    list.insertAfter(std::nullopt, SoundNamed("t"));
+    list.insertBefore(99, SoundNamed("H"));
+    list.insertAfter(-1, SoundNamed("T"));
+    EXPECT_EQ(Rows(list), "H h Z y A x B t T");
 
     CSoundList copy(list);
     copy.removeAt(copy.count());
     copy.removeAt(-1);
     copy.removeAt(0);
-    EXPECT_EQ(Names(copy), "hZyAxBtT");
-    EXPECT_EQ(Names(list), "HhZyAxBtT");
+    EXPECT_EQ(Rows(copy), "h Z y A x B t T");
+    EXPECT_EQ(Rows(list), "H h Z y A x B t T");
     copy.appendAll(list);
     EXPECT_EQ(copy.count(), 17);
     copy.removeAll();
@@ -57,7 +40,7 @@ TEST(SoundList, EditsKeepCopiesAndTreatStrayIndicesAsNone)
 TEST(EquationSize, CountsAndLimitsOfEachWayIn)
 {
     CSoundList odd;
-    odd.append(Named("s"));
+    odd.append(SoundNamed("s"));
     odd.append(CSound::Silence(10));
     odd.append({.kind = 7, .path = {}, .name = {}});
     EXPECT_EQ(EquationSize(odd), 7);
