@@ -1,6 +1,7 @@
 #include "compiler/ConversionQueue.h"
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -18,10 +19,11 @@ void RemovePair(const std::string& voiceData)
 }
 
 // Renames a spare voice-data file and its companion to the names of
-// `output` and empties the voice data, so that nothing of the earlier sound
-// can pass for this one's. True when `output` is now an empty file; whatever
-// could not be taken over is deleted.
-bool TakeOver(const std::string& spare, const std::string& output)
+// `output`, for the converter to write over in place. The voice data's
+// modification time is set to a day ago and given back in `mark`: any
+// writing moves it, so a file still bearing it holds the earlier sound's
+// data. False, with whatever could not be taken over deleted, on failure.
+bool TakeOver(const std::string& spare, const std::string& output, std::filesystem::file_time_type& mark)
 {
     namespace fs = std::filesystem;
     std::error_code error;
@@ -30,7 +32,9 @@ bool TakeOver(const std::string& spare, const std::string& output)
         RemovePair(spare);
         return false;
     }
-    fs::resize_file(output, 0, error);
+    fs::last_write_time(output, fs::file_time_type::clock::now() - std::chrono::hours(24), error);
+    if (!error)
+        mark = fs::last_write_time(output, error);  // as precise as the filesystem keeps it
     if (error) {
         QFile::remove(ToQtPath(output));
         QFile::remove(ToQtPath(CompanionOf(spare)));
@@ -107,13 +111,14 @@ void ConversionQueue::work()
 std::string ConversionQueue::convert(size_t index, std::string spare, std::vector<UserMessage>& messages)
 {
     const std::string& wav = wavPaths_[index];
-    const bool reused = !spare.empty() && TakeOver(spare, VoiceDataPathOf(wav));
+    std::filesystem::file_time_type mark;
+    const bool reused = !spare.empty() && TakeOver(spare, VoiceDataPathOf(wav), mark);
     std::string voiceData = ConvertToVoiceData(converter_, wav, messages);
     // A converter that reports success without writing its voice data left
-    // the taken-over file empty: it goes, as if nothing had been taken over,
-    // and the compile reports the missing file.
+    // the taken-over file as it was: it goes, as if nothing had been taken
+    // over, and the compile reports the missing file.
     std::error_code error;
-    if (reused && !voiceData.empty() && std::filesystem::file_size(voiceData, error) == 0 && !error)
+    if (reused && !voiceData.empty() && std::filesystem::last_write_time(voiceData, error) == mark && !error)
         QFile::remove(ToQtPath(voiceData));
     return voiceData;
 }

@@ -203,6 +203,23 @@ TEST(Compile, PassedOnConverterFilesNeverMixSounds)
     EXPECT_TRUE(onlyWavsLeft());
 }
 
+// A dropped-in converter that reports success without writing: the file
+// handed on to it from an earlier sound must not pass for its output.
+TEST(Compile, ConverterFilesHandedOnAreNeverTakenForUnwrittenOutput)
+{
+    CompileFixture f;
+    const QString converter = QString::fromStdString(f.ownProgramFolder() + "ChimeConverter.so");
+    QFile::remove(converter);
+    ASSERT_TRUE(QFile::copy(KR_SILENT_CONVERTER, converter));
+    for (int i = 0; i < 14; ++i)
+        f.content.library.append(f.makeSound("s" + std::to_string(i) + (i == 12 ? "silent.wav" : ".wav"), 8000, 65));
+    const CompileResult r = f.compile();
+    EXPECT_FALSE(r.saved);
+    ASSERT_FALSE(r.messages.empty());
+    EXPECT_EQ(r.messages.back().text.rfind("Cannot open " + f.content.library.at(12)->path + ".rbf", 0), 0u)
+        << r.messages.back().text;
+}
+
 // The program folder may be read-only or shared by compiles running at once:
 // nothing is written there, even where a converted silence of an earlier
 // version could not be replaced. Each of its files that is missing or
