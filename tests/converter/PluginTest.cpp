@@ -42,6 +42,14 @@ TEST(Plugin, ConvertsAWavIntoVoiceDataAndItsFiguresOrWritesNothing)
           "#define VOICE_MY_SOUND_1_WAV_RBF_SIZE " + std::to_string(data.size()) + "u"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
 
+    // Files left longer by an earlier conversion are written over and cut to
+    // the same bytes.
+    WriteBytes(out, std::vector<uint8_t>(data.size() * 3, 0xAB));
+    WriteBytes(out + ".h", std::vector<uint8_t>(header.size() * 3, 'x'));
+    ASSERT_EQ(convert(wav.c_str(), out.c_str(), out.c_str()), 1);
+    EXPECT_EQ(ReadBytes(out), data);
+    EXPECT_EQ(ReadBytes(out + ".h"), header);
+
     const std::string notWav = dir.file("text.wav"), notWavOut = notWav + ".rbf";
     const std::string unwritable = dir.file("no/such/folder/x.rbf");
     WriteBytes(notWav, {'h', 'e', 'l', 'l', 'o'});

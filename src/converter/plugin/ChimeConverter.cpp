@@ -41,13 +41,19 @@ std::FILE* OpenForRewrite(const char* path)
     return file ? file : std::fopen(path, "wb");
 }
 
-// Closes a file opened by OpenForRewrite and cuts it to `length` bytes.
+// Closes a file opened by OpenForRewrite and cuts what lies past `length`,
+// left there by a longer file written over.
 bool Finish(std::FILE* file, const char* path, uint64_t length)
 {
-    const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    std::filesystem::resize_file(path, length, error);
-    return closed && !error;
+    bool ok = std::fflush(file) == 0 && !std::ferror(file);
+    const bool longer = ok && std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) > long(length);
+    ok = std::fclose(file) == 0 && ok;
+    if (ok && longer) {
+        std::error_code error;
+        std::filesystem::resize_file(path, length, error);
+        ok = !error;
+    }
+    return ok;
 }
 
 bool Write(std::FILE* file, const void* data, size_t size)
