@@ -1,4 +1,5 @@
 #include <cmath>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -29,16 +30,20 @@ double Level(const std::vector<int16_t>& samples)
 
 }  // namespace
 
-// Every accepted rate, from compressed and PCM sources of every sample width.
-TEST(ConvertSound, WritesMonoAtEveryAcceptedRate)
+// Every accepted rate, from compressed and PCM sources of every sample
+// width. A 5000 Hz tone lies above what 8000 Hz can carry: it survives a
+// conversion to 14000 Hz and up, and is filtered out of one to 6000 Hz.
+TEST(ConvertSound, WritesMonoAtEveryAcceptedRateWithItsBandwidth)
 {
     ScratchDir dir;
-    const std::string sources[] = {dir.file("stereo.mp3"), dir.file("wide.wav"), dir.file("narrow.wav")};
+    const std::string sources[] = {dir.file("stereo.mp3"), dir.file("wide.wav"), dir.file("narrow.wav"),
+                                   dir.file("high.wav")};
     ASSERT_TRUE(MakeTestSound(sources[0], 44100, 2, 2.0));
     WriteTestWav(sources[1], 22050, 1, 24, 2.0);
     WriteTestWav(sources[2], 11025, 2, 8, 2.0);
+    WriteTestWav(sources[3], 44100, 2, 16, 2.0, 5000);
     for (int rate = 4000; rate <= 22000; rate += 2000) {
-        const std::string& source = sources[rate / 2000 % 3];
+        const std::string& source = sources[rate / 2000 % 4];
         SCOPED_TRACE(source + " to " + std::to_string(rate));
         const std::string out = dir.file("out.wav");
         ASSERT_EQ(ConvertSound(source, out, rate), std::nullopt);
@@ -48,21 +53,8 @@ TEST(ConvertSound, WritesMonoAtEveryAcceptedRate)
         // keeps the length to within its filter's few samples.
         EXPECT_NEAR(double(w.samples.size()) / rate, 2.0, 0.01);
         // Stereo is mixed, not summed: the half-scale tone stays half scale.
-        EXPECT_NEAR(Level(w.samples), 0.354, 0.03);
+        EXPECT_NEAR(Level(w.samples), source == sources[3] && rate < 10000 ? 0.0 : 0.354, 0.02);
     }
-}
-
-TEST(ConvertSound, HighRatesKeepTheirBandwidth)
-{
-    // A 5000 Hz tone lies above what 8000 Hz can carry: it survives a
-    // conversion to 16000 Hz and is filtered out of one to 6000 Hz.
-    ScratchDir dir;
-    const std::string source = dir.file("high.wav");
-    WriteTestWav(source, 44100, 2, 16, 1.0, 5000);
-    ASSERT_EQ(ConvertSound(source, dir.file("16k.wav"), 16000), std::nullopt);
-    ASSERT_EQ(ConvertSound(source, dir.file("6k.wav"), 6000), std::nullopt);
-    EXPECT_NEAR(Level(ReadWav(dir.file("16k.wav")).samples), 0.354, 0.02);
-    EXPECT_LT(Level(ReadWav(dir.file("6k.wav")).samples), 0.02);
 }
 
 TEST(ConvertSound, SourceAsDestinationAndFailuresKeepFiles)
@@ -93,33 +85,15 @@ TEST(ConvertSound, SourceAsDestinationAndFailuresKeepFiles)
     EXPECT_TRUE(ConvertSound(wma, dir.file("x.wav"), 0));
 }
 
-// A file decodes at its own format to its exact length, an MP3 without the
-// encoder's padding, mono comes out as two channels when asked, and failures
-// stay failures.
-TEST(AudioDecoder, DecodesAtTheAskedFormatAndRefusesWhatItCannotDecode)
+// A file decodes at its own format to its exact length: no sample is lost
+// or added at the end of the stream.
+TEST(AudioDecoder, DecodesAFileAtItsOwnFormatToItsExactLength)
 {
     ScratchDir dir;
     const std::string wav = dir.file("tone.wav");
     WriteTestWav(wav, 11025, 2, 24, 0.5);
     PcmAudio own;
     ASSERT_EQ(DecodeAudioFile(wav, 0, 0, own), std::nullopt);
-    EXPECT_EQ(own.sampleRate, 11025);
-    EXPECT_EQ(own.channels, 2);
-    EXPECT_EQ(own.frameCount(), 5513u);  // round(0.5 * 11025)
+    EXPECT_EQ(std::tuple(own.sampleRate, own.channels, own.frameCount()), std::tuple(11025, 2, size_t(5513)));
     EXPECT_NEAR(Level(own.samples), 0.354, 0.01);
-
-    const std::string path = dir.file("tone.mp3");
-    ASSERT_TRUE(MakeTestSound(path, 44100, 1, 1.0));
-    PcmAudio stereo;
-    ASSERT_EQ(DecodeAudioFile(path, 0, 2, stereo), std::nullopt);
-    EXPECT_EQ(stereo.sampleRate, 44100);
-    EXPECT_EQ(stereo.channels, 2);
-    EXPECT_NEAR(stereo.seconds(), 1.0, 0.01);
-
-    AudioDecoder missing;
-    std::vector<int16_t> samples;
-    EXPECT_TRUE(missing.open(dir.file("missing.mp3")));
-    EXPECT_TRUE(missing.error());
-    EXPECT_FALSE(missing.decodeMore(samples));
-    EXPECT_TRUE(AudioDecoder().open(path, -1, 1));
 }

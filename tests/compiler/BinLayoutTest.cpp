@@ -18,23 +18,18 @@ std::vector<uint8_t> Head(const COptions& options, const CKey& key = {}, const C
 
 TEST(BinLayout, EquationSlots)
 {
+    const auto sound = [](const char* path) { return CSound{.kind = CSound::kSoundFile, .path = path, .name = path}; };
+    const CSound a = sound("/s/a.wav"), b = sound("/s/B.wav");
     CSoundList library;
-    CSound a;
-    a.kind = CSound::kSoundFile;
-    a.path = "/s/a.wav";
     library.append(a);
     library.append(a);  // a second entry with the same path: the first wins
-    CSound b = a;
-    b.path = "/s/B.wav";
     library.append(b);
     const LibraryIndex index = IndexLibrary(library);
 
     CSoundList equation;
-    CSound upper = a;
-    upper.path = "/s/A.wav";  // paths compare case-sensitively
     equation.append(b);
     equation.append(a);
-    equation.append(upper);
+    equation.append(sound("/s/A.wav"));  // paths compare case-sensitively
     EquationSlot slot = EncodeEquation(equation, index);
     EXPECT_FALSE(slot.cut);
     EXPECT_EQ(std::vector<uint8_t>(slot.bytes.begin(), slot.bytes.begin() + 10),

@@ -9,11 +9,7 @@ namespace {
 
 CSound Sound(const std::string& name)
 {
-    CSound s;
-    s.kind = CSound::kSoundFile;
-    s.name = name;
-    s.path = "/p/" + name;
-    return s;
+    return {.kind = CSound::kSoundFile, .path = "/p/" + name, .name = name};
 }
 
 }  // namespace
@@ -43,21 +39,15 @@ TEST(FirmwareManifest, AwkwardNamesMakeUniqueMacrosThatCompileAsC99)
           "#define KR_EQ_HELLO 7 ", "#define KR_EQ_HELLO_2 9 ", " *   Key 8: Edge retrigger, equation 7 (KR_EQ_HELLO)\n"})
         EXPECT_NE(header.find(line), std::string::npos) << line << header;
 
+    // Included twice into a program that uses it, as strict C99.
     ScratchDir dir;
     WriteBytes(dir.file("kr.h"), std::vector<uint8_t>(header.begin(), header.end()));
     const std::string main = "#include \"kr.h\"\n#include \"kr.h\"\n"
                              "int main(void) { return KR_SOUND_X_Y + KR_EQ_HELLO_2 - 16; }\n";
     WriteBytes(dir.file("main.c"), std::vector<uint8_t>(main.begin(), main.end()));
-    // The header alone, and twice in a program that uses it.
-    for (const QStringList& input : {QStringList{"-fsyntax-only", "-x", "c", "kr.h"}, QStringList{"main.c", "-o", "main"}}) {
-        QProcess cc;
-        cc.setWorkingDirectory(QString::fromStdString(dir.path()));
-        cc.start("cc", QStringList{"-std=c99", "-Wall", "-Wextra", "-Werror", "-pedantic"} + input);
-        ASSERT_TRUE(cc.waitForFinished(60000));
-        ASSERT_EQ(cc.exitCode(), 0) << cc.readAllStandardError().toStdString() << header;
-    }
-    QProcess run;
-    run.start(QString::fromStdString(dir.file("main")), {});
-    ASSERT_TRUE(run.waitForFinished(10000));
-    EXPECT_EQ(run.exitCode(), 0);
+    QProcess cc;
+    cc.setWorkingDirectory(QString::fromStdString(dir.path()));
+    cc.start("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-pedantic", "-c", "main.c"});
+    ASSERT_TRUE(cc.waitForFinished(60000));
+    EXPECT_EQ(cc.exitCode(), 0) << cc.readAllStandardError().toStdString() << header;
 }

@@ -1,29 +1,22 @@
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
-#include <gtest/gtest.h>
-
-#include "DialogDriver.h"
 #include "dialogs/CEquationSetupDlg.h"
 #include "dialogs/CKeySetupDlg.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
 // The list of key n (1 to 24), found through its label.
 QComboBox* KeyList(QWidget* dialog, int key)
 {
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->text().compare(QString("Key %1").arg(key), Qt::CaseInsensitive) == 0)
-            return qobject_cast<QComboBox*>(label->buddy());
-    }
-    return nullptr;
+    return qobject_cast<QComboBox*>(LabelledControl(dialog, QString("Key %1").arg(key)));
 }
 
 }  // namespace
 
 // The keys and equation boxes each mode lets the user change; modes no
-// button offers enable all. A disabled box still shows its value.
+// button offers enable all. A disabled box still shows its value. A stored
+// equation past 219 or below 0 is refused with "Error" and set to 0.
 TEST(SetupDialogs, EachModeEnablesItsKeysAndEquations)
 {
     std::vector<int> all;
@@ -35,22 +28,30 @@ TEST(SetupDialogs, EachModeEnablesItsKeysAndEquations)
         {kMatrix3x8, {}, all},          {kParallelPort, {1}, {1}},                {kExtended, oneToTen, oneToTen},
         {kKeyMode, oneToTen, oneToTen}, {-1, all, all}};
     CEquation stored;
+    stored.equationNumber[4] = 220;
+    stored.equationNumber[20] = -1;
     stored.equationNumber[23] = 219;
+    CEquation kept = stored;
+    kept.equationNumber[4] = kept.equationNumber[20] = 0;
     for (const auto& [mode, keysEnabled, boxesEnabled] : cases) {
         CKeySetupDlg keys;
         keys.setKeys(CKey(), mode);
         CEquationSetupDlg equations;
+        MessageCatcher catcher;
         equations.setValues(stored, mode);
+        const auto box = [&](int key) { return equations.findChild<QLineEdit*>(QString("key%1").arg(key)); };
         std::vector<int> keysSeen, boxesSeen;
         for (int key : all) {
             if (KeyList(&keys, key)->isEnabled())
                 keysSeen.push_back(key);
-            if (equations.findChild<QLineEdit*>(QString("key%1").arg(key))->isEnabled())
+            if (box(key)->isEnabled())
                 boxesSeen.push_back(key);
         }
         EXPECT_EQ(keysSeen, keysEnabled) << "mode " << mode;
         EXPECT_EQ(boxesSeen, boxesEnabled) << "mode " << mode;
-        EXPECT_EQ(equations.findChild<QLineEdit*>("key24")->text(), "219");
+        EXPECT_EQ(catcher.texts, (std::vector<QString>{"Error", "Error"}));
+        EXPECT_EQ(equations.values(), kept);
+        EXPECT_EQ(box(5)->text() + " " + box(24)->text(), "0 219");
     }
 }
 
@@ -80,8 +81,8 @@ TEST(KeySetupDlg, FixedEntriesAndUnknownCodesLeaveTheStoredFunctions)
     const int result = RunDialog(matrix, [&] {
         for (int key = 1; key <= kKeyCount; ++key)
             EXPECT_EQ(KeyList(&matrix, key)->currentText(), "Edge retrigger");
-        PressKey(KeyList(&matrix, 2), Qt::Key_Down);  // disabled: nothing changes
-        PressKey(ButtonNamed(&matrix, "OK"), Qt::Key_Escape);
+        QTest::keyClick(KeyList(&matrix, 2), Qt::Key_Down);  // disabled: nothing changes
+        QTest::keyClick(ButtonNamed(&matrix, "OK"), Qt::Key_Escape);
     });
     EXPECT_EQ(result, CKeySetupDlg::kDismissed);
     EXPECT_EQ(matrix.keys(), stored);
@@ -93,9 +94,9 @@ TEST(KeySetupDlg, CancelDropsThePicksWhileEscapeAndOkApplyThem)
         CKeySetupDlg dlg;
         dlg.setKeys(CKey(), kOneLine);
         const int result = RunDialog(dlg, [&] {
-            PressKey(KeyList(&dlg, 1), Qt::Key_Down);  // "Edge no retrigger"
-            PressKey(KeyList(&dlg, 10), Qt::Key_End);  // "Stop"
-            PressKey(KeyList(&dlg, 4), Qt::Key_Down);  // disabled in One Line
+            QTest::keyClick(KeyList(&dlg, 1), Qt::Key_Down);  // "Edge no retrigger"
+            QTest::keyClick(KeyList(&dlg, 10), Qt::Key_End);  // "Stop"
+            QTest::keyClick(KeyList(&dlg, 4), Qt::Key_Down);  // disabled in One Line
             EndDialog(dlg, ending, KeyList(&dlg, 10));
         });
         if (ending == Ending::CancelButton) {

@@ -1,7 +1,5 @@
-#include <gtest/gtest.h>
-
-#include "DialogDriver.h"
 #include "dialogs/COptionsDlg.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -74,6 +72,6 @@ TEST(OptionsDlg, OnlyOneAndThreeLineModesKeepBackgroundMusic)
         MessageCatcher catcher;
         EXPECT_EQ(RunDialog(opened, [&] { Click(ButtonNamed(&opened, "OK")); }), COptionsDlg::kOk);
         EXPECT_EQ(opened.options(), Options(c.mode, c.music)) << c.mode;
-        EXPECT_EQ(catcher.texts(), c.messages);
+        EXPECT_EQ(catcher.texts, c.messages);
     }
 }

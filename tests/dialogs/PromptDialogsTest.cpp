@@ -1,18 +1,15 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTableWidget>
 
 #include <sys/stat.h>
 
-#include <gtest/gtest.h>
-
-#include "DialogDriver.h"
 #include "common/TestFiles.h"
 #include "dialogs/CPrepareSoundsDlg.h"
 #include "dialogs/CSpokenPromptsDlg.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -32,12 +29,12 @@ TEST(PrepareSoundsDlg, AsksForFilesAndAFolderAndHandsBackTheChoices)
     MessageCatcher catcher;
     const int result = RunDialog(dlg, [&] {
         Click(ButtonNamed(&dlg, "OK"));
-        AnswerFileDialog(Q(dir.path()), "\"a.wav\" \"b.mp3\" \"c.flac\"");
+        const Answer<QFileDialog> files(ChooseFile(Q(dir.path()), "\"a.wav\" \"b.mp3\" \"c.flac\""), 1);
         Click(ButtonNamed(&dlg, "Add Files..."));
         dlg.findChild<QListWidget*>()->setCurrentRow(1);
         Click(ButtonNamed(&dlg, "Remove"));
         Click(ButtonNamed(&dlg, "OK"));
-        AnswerFileDialog(Q(dir.path()));
+        const Answer<QFileDialog> folder(ChooseFile(Q(dir.path())), 1);
         Click(ButtonNamed(&dlg, "Browse..."));
         Click(ButtonNamed(&dlg, "Trim leading and trailing silence"));
         EXPECT_FALSE(dlg.findChild<QSpinBox*>()->isEnabled());
@@ -48,7 +45,7 @@ TEST(PrepareSoundsDlg, AsksForFilesAndAFolderAndHandsBackTheChoices)
         Click(ButtonNamed(&dlg, "OK"));
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(catcher.texts(), (std::vector<QString>{"Add the sound files to prepare.", kNoFolder}));
+    EXPECT_EQ(catcher.texts, (std::vector<QString>{"Add the sound files to prepare.", kNoFolder}));
     const PreparationRequest r = dlg.request();
     EXPECT_EQ(r.files, (std::vector<std::string>{dir.file("a.wav"), dir.file("c.flac")}));
     EXPECT_EQ(r.folder, dir.path());
@@ -84,7 +81,7 @@ TEST(SpokenPromptsDlg, ReadsListsChecksRowsPlaysEachRowAndHandsBackTheRequest)
     MessageCatcher catcher;
     const int result = RunDialog(dlg, [&] {
         for (const char* name : {"good.txt", "bad.txt", "pipe.txt"}) {
-            AnswerFileDialog(Q(dir.path()), name);
+            const Answer<QFileDialog> list(ChooseFile(Q(dir.path()), name));
             Click(ButtonNamed(&dlg, "Open List File..."));
         }
         EXPECT_EQ(table->rowCount(), 2);
@@ -110,7 +107,7 @@ TEST(SpokenPromptsDlg, ReadsListsChecksRowsPlaysEachRowAndHandsBackTheRequest)
         Click(ButtonNamed(&dlg, "OK"));
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(catcher.texts(),
+    EXPECT_EQ(catcher.texts,
               (std::vector<QString>{Q(dir.file("bad.txt")) + ", line 1: expected NAME, a tab and the text",
                                     Q(dir.file("pipe.txt")) + ", it is not a regular file", kNoFolder,
                                     "Add a name and a text for each prompt.", "row 3: the name 'x' is used twice",

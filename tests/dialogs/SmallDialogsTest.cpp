@@ -1,15 +1,11 @@
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
-#include <functional>
 
-#include <gtest/gtest.h>
-
-#include "DialogDriver.h"
 #include "dialogs/CAddSilenceDlg.h"
 #include "dialogs/CSamplingDlg.h"
 #include "dialogs/CSoundLibraryDlg.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -52,17 +48,17 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
         CAddSilenceDlg dlg(c.equationSize);
         MessageCatcher catcher;
         const int result = RunDialog(dlg, [&] {
-            TypeText(dlg.findChild<QLineEdit*>(), c.amount);
+            QTest::keyClicks(dlg.findChild<QLineEdit*>(), c.amount);
             dlg.findChild<QComboBox*>()->setCurrentIndex(c.unit);
-            PressKey(dlg.findChild<QLineEdit*>(), Qt::Key_Return);
+            QTest::keyClick(dlg.findChild<QLineEdit*>(), Qt::Key_Return);
         });
         EXPECT_EQ(result, c.result);
-        EXPECT_EQ(catcher.texts(), c.messages);
+        EXPECT_EQ(catcher.texts, c.messages);
     }
     for (const Ending ending : {Ending::CancelButton, Ending::CloseBox}) {  // Escape: through the window
         CAddSilenceDlg dlg(0);
         const int result = RunDialog(dlg, [&] {
-            TypeText(dlg.findChild<QLineEdit*>(), "10");
+            QTest::keyClicks(dlg.findChild<QLineEdit*>(), "10");
             EndDialog(dlg, ending, dlg.findChild<QLineEdit*>());
         });
         EXPECT_EQ(result, CAddSilenceDlg::kCancelled);
@@ -125,7 +121,7 @@ TEST(SamplingDlg, ARateIsChosenOnlyFromARateRow)
                 return void(dlg.close());
             if (c.row >= 0)
                 list->setCurrentRow(c.row);
-            PressKey(list, c.action);
+            QTest::keyClick(list, Qt::Key(c.action));
         });
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(dlg.chosenRate(), c.rate);

@@ -2,16 +2,10 @@
 // edition translates whole lines, lines with numbers in them, and the texts
 // of a dialog as it opens.
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
 #include "dialogs/CAboutDlg.h"
@@ -29,13 +23,9 @@
 #include "gui/CListCtrl_Playlist.h"
 #include "gui/CListCtrl_Snd_Lib.h"
 #include "gui/EditionTranslation.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
-
-QString Text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 // Every text a window and its controls, menus and headers show.
 QStringList ShownTexts(QWidget& root)
@@ -85,18 +75,18 @@ TEST(EditionTranslation, PlainEditionKeepsEveryTextAndTheOtherTranslatesLinesAnd
         // Texts it has no translation for stay as they are.
         {"Cannot open it", "Cannot open it"},
     };
-    EXPECT_EQ(DisplayText(Text("&New Project")), Text("&New Project"));
+    EXPECT_EQ(DisplayText("&New Project"), "&New Project");
     for (const auto& [plain, translated] : texts)
-        EXPECT_EQ(DisplayText(Text(plain)), Text(plain));
+        EXPECT_EQ(DisplayText(plain), plain);
 
     EditionTranslation edition(*qApp);
     ASSERT_TRUE(edition.loaded());
     for (const auto& [plain, translated] : texts)
-        EXPECT_EQ(DisplayText(Text(plain)), Text(translated)) << plain;
+        EXPECT_EQ(DisplayText(plain), translated) << plain;
     // Translating twice changes nothing more.
-    EXPECT_EQ(DisplayText(DisplayText(Text("Empty playlist"))), Text("播放列表已清空"));
+    EXPECT_EQ(DisplayText(DisplayText("Empty playlist")), "播放列表已清空");
     // Texts a window asks Qt to translate come from the same catalogue.
-    EXPECT_EQ(QCoreApplication::translate("AnyWindow", "Empty playlist"), Text("播放列表已清空"));
+    EXPECT_EQ(QCoreApplication::translate("AnyWindow", "Empty playlist"), "播放列表已清空");
 }
 
 // Shown while the other edition is installed, a dialog shows every text
@@ -105,11 +95,7 @@ TEST(EditionTranslation, DialogTextsAreTranslatedWhenShownAndOnlyWhileInstalled)
 {
     const auto shownTexts = [](std::unique_ptr<QDialog> dialog) {
         QStringList texts;
-        QTimer::singleShot(0, dialog.get(), [&] {
-            texts = ShownTexts(*dialog);
-            dialog->reject();
-        });
-        dialog->exec();
+        RunDialog(*dialog, [&] { texts = ShownTexts(*dialog); });
         return texts;
     };
     const std::function<std::unique_ptr<QDialog>()> dialogs[] = {

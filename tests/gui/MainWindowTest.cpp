@@ -1,23 +1,16 @@
 #include <QComboBox>
-#include <QDialog>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-#include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
 #include "gui/CKR_AppDlg.h"
 #include "gui/CListCtrl_Backgroundmusic.h"
 #include "gui/CListCtrl_Playlist.h"
 #include "gui/CListCtrl_Snd_Lib.h"
+#include "widgetmain/WidgetDriver.h"
 
 namespace {
 
@@ -30,14 +23,6 @@ protected:
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    QPushButton* button(const QString& text) const
-    {
-        for (QPushButton* b : window.findChildren<QPushButton*>()) {
-            if (b->text() == text)
-                return b;
-        }
-        return nullptr;
     }
     QComboBox* list(int i) const { return window.findChildren<QComboBox*>().at(i); }
     QProgressBar* progress() const { return window.findChild<QProgressBar*>(); }
@@ -55,7 +40,7 @@ protected:
 // whole-program road; here the controls and bars that follow the flags.
 TEST_F(MainWindow, ControlsBarsAndViewsFollowTheirFlags)
 {
-    const std::vector<QWidget*> controls = {list(0), list(1), button("+"), button("-"),
+    const std::vector<QWidget*> controls = {list(0), list(1), ButtonNamed(&window, "+"), ButtonNamed(&window, "-"),
                                             toolBar()->widgetForAction(window.action(ID_OPERATION_COMPILE))};
     window.show();
     for (int on : {-1, 1, 0}) {  // -1: greyed as the window starts
@@ -105,7 +90,7 @@ TEST_F(MainWindow, EquationStepsGoThroughTheSessionAndShowingAnEquationDoesNotSe
     list(0)->setCurrentIndex(3);
     EXPECT_EQ(window.session().currentEquation(), 3);
 
-    QTest::mouseClick(button("-"), Qt::LeftButton);
+    QTest::mouseClick(ButtonNamed(&window, "-"), Qt::LeftButton);
     EXPECT_EQ(window.session().currentEquation(), 2);
     QTest::keyClick(&window, Qt::Key_S);
     EXPECT_EQ(window.session().currentEquation(), 1);
@@ -144,7 +129,8 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
     EXPECT_EQ(gaps(), before);
     EXPECT_EQ(window.findChild<QStatusBar*>()->geometry(), QRect(0, client->height() - 20, client->width(), 20));
 
-    // With a large font, at the smallest size, the top row is whole and inside.
+    // With a large font, at the smallest size, the top row is whole and
+    // inside, and the views' columns hold their titles and widest texts.
     const QFont normal = QApplication::font();
     QFont large = normal;
     large.setPointSize(normal.pointSize() * 2);
@@ -156,6 +142,11 @@ TEST_F(MainWindow, KeepsItsSizeRulesWhenResized)
     const auto* label = big.findChildren<QLabel*>().at(1);  // "Flash :"
     EXPECT_GE(label->width(), QFontMetrics(large).horizontalAdvance(label->text()));
     EXPECT_LE(big.findChildren<QComboBox*>().at(1)->geometry().right(), big.centralWidget()->width());
+    const QTableView* bigLibrary = big.findChild<CListCtrl_Snd_Lib*>();
+    for (const auto& [view, column, text] : std::vector<std::tuple<const QTableView*, int, QString>>{
+             {bigLibrary, 2, "Sampling rate"}, {bigLibrary, 4, "STEREO"}, {bigLibrary, 5, "1234567 ms"},
+             {big.findChild<CListCtrl_Playlist*>(), 1, "SILENCE"}})
+        EXPECT_GT(view->columnWidth(column), QFontMetrics(large).horizontalAdvance(text)) << text.toStdString();
 }
 
 TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)
@@ -175,15 +166,13 @@ TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)
         QDialog dialog(&window);
         auto* box = new QLineEdit(&dialog);
         (new QVBoxLayout(&dialog))->addWidget(box);
-        QTimer::singleShot(0, &dialog, [&] {
+        RunDialog(dialog, [&] {
             if (QTest::qWaitForWindowActive(&dialog)) {
                 box->setFocus();
                 QTest::keyClicks(box, "cews");
                 QTest::keyClick(&dialog, Qt::Key_C);
             }
-            dialog.accept();
         });
-        dialog.exec();
         EXPECT_EQ(box->text(), "cews");
         EXPECT_TRUE(window.isVisible());
     }

@@ -1,22 +1,13 @@
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QTableWidget>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
 #include "dialogs/CSpokenPromptsDlg.h"
 #include "dialogs/DialogMessage.h"
 #include "gui/CKR_AppDlg.h"
 #include "gui/FileDialogFilter.h"
+#include "widgetmain/WidgetDriver.h"
 
 // Qt reads the patterns from the last parentheses, which must hold them
 // separated by blanks. A dot in a folder's name is not the file's extension.
@@ -34,27 +25,6 @@ TEST(FileDialogFilter, GivesQtThePatternsAndAddsTheExtensionOnlyToANameWithoutOn
         EXPECT_EQ(WithDefaultExtension(name, extension), result) << name << " " << extension;
 }
 
-namespace {
-
-// While alive, answers each modal window of type Window that shows.
-template <typename Window> class Answer {
-public:
-    explicit Answer(std::function<void(Window*)> answer)
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [answer] {
-            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-            if (window && window->isVisible())
-                answer(window);
-        });
-        timer_.start(5);
-    }
-
-private:
-    QTimer timer_;
-};
-
-}  // namespace
-
 TEST(PortDialogs, SaveDialogLeavesTheReplaceQuestionToTheSession)
 {
     ScratchDir dir;
@@ -67,11 +37,7 @@ TEST(PortDialogs, SaveDialogLeavesTheReplaceQuestionToTheSession)
             askedByQt = true;
             box->button(QMessageBox::Yes)->click();
         });
-        const Answer<QFileDialog> name([](QFileDialog* dialog) {
-            auto* edit = dialog->findChild<QLineEdit*>();
-            edit->setText("X.winproj");
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
+        const Answer<QFileDialog> name(ChooseFile(QString::fromStdString(dir.path()), "X.winproj"));
         const FileChoice save{FileChoice::Kind::Save, "Project Files(*.winproj)|*.winproj||", "winproj", dir.path()};
         EXPECT_EQ(window.ChooseFile(save), dir.file("X.winproj"));
     }
@@ -104,11 +70,7 @@ TEST(PortDialogs, EscapeChoosesNothingAndEachMenuItemOpensItsDialog)
     }
     {
         // Only Cancel drops the setup dialogs' picks; Escape keeps them.
-        const Answer<QDialog> cancel([](QDialog* d) {
-            for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
-                if (b->text() == "Cancel")
-                    b->click();
-        });
+        const Answer<QDialog> cancel([](QDialog* d) { ButtonNamed(d, "Cancel")->click(); });
         EXPECT_FALSE(window.EditOptions(COptions()));
         EXPECT_FALSE(window.EditKeys(CKey(), kKeyMode));
         EXPECT_FALSE(window.EditEquations(CEquation(), kKeyMode));
@@ -173,11 +135,7 @@ TEST(PortDialogs, SpokenPromptsPlaysARowAndWritesEachRow)
 {
     ScratchDir dir;
     const QString played = QDir::tempPath() + QString("/kr615b-prompt-%1.wav").arg(QCoreApplication::applicationPid());
-    std::vector<QString> messages;
-    const Answer<QMessageBox> catcher([&](QMessageBox* box) {
-        messages.push_back(box->text());
-        box->accept();
-    });
+    const MessageCatcher catcher;
     const Answer<CSpokenPromptsDlg> fill([&](CSpokenPromptsDlg* d) {
         auto* table = d->findChild<QTableWidget*>();
         table->item(0, 0)->setText("hello");
@@ -185,12 +143,10 @@ TEST(PortDialogs, SpokenPromptsPlaysARowAndWritesEachRow)
         d->findChild<QLineEdit*>()->setText(QString::fromStdString(dir.file("out")));
         qobject_cast<QAbstractButton*>(table->cellWidget(0, 2))->click();
         EXPECT_TRUE(QFile::exists(played));
-        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
-            if (b->text() == "OK")
-                b->click();
+        ButtonNamed(d, "OK")->click();
     });
     CKR_AppDlg(dir.path() + "/").action(ID_TOOL_SPOKEN_PROMPTS)->trigger();
-    EXPECT_EQ(messages, std::vector<QString>{});
+    EXPECT_EQ(catcher.texts, std::vector<QString>{});
     EXPECT_FALSE(QFile::exists(played));
     const std::vector<uint8_t> wav = ReadBytes(dir.file("out/hello.wav"));
     ASSERT_GT(wav.size(), 44u);
