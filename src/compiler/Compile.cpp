@@ -43,7 +43,7 @@ private:
     bool openRegular(const std::string& path, QFile& file);
     bool soundFiles(std::vector<std::string>& paths);
     bool notConverted(const std::string& wavPath);
-    bool copyLibrarySound(const std::string& wavPath, Conversion conversion, uint32_t& size);
+    bool copyLibrarySound(const std::string& wavPath, ConversionQueue& conversions, uint32_t& size);
     bool appendSilenceSlots(int count);
     std::string silenceSource();
     bool writeCodeBlock();
@@ -141,10 +141,11 @@ void Compiler::reportProgress()
         progress_(conversionsDone_, conversionsTotal_);
 }
 
-// Copies one converted library sound to the end of the BIN, then removes the
-// converter's two files.
-bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversion, uint32_t& size)
+// Copies the next converted library sound to the end of the BIN, then hands
+// the converter's two files to a later conversion or removes them.
+bool Compiler::copyLibrarySound(const std::string& wavPath, ConversionQueue& conversions, uint32_t& size)
 {
+    const Conversion conversion = conversions.next();
     result_.messages.insert(result_.messages.end(), conversion.messages.begin(), conversion.messages.end());
     reportProgress();
     const std::string& voiceData = conversion.voiceData;
@@ -168,6 +169,9 @@ bool Compiler::copyLibrarySound(const std::string& wavPath, Conversion conversio
     }
     data.close();
     size = uint32_t(copied);
+    // Only a complete pair is handed on; a missing companion is reported below.
+    if (QFile::exists(ToQtPath(CompanionOf(voiceData))) && conversions.reuse(voiceData))
+        return true;
     data.setFileName(ToQtPath(voiceData));
     if (!data.remove())
         return fileError("delete", voiceData, data);
@@ -323,7 +327,7 @@ CompileResult Compiler::run()
         ConversionQueue conversions(in_.programFolder, paths);
         auto sound = in_.library.begin();
         for (size_t k = 0; k < soundCount; ++k, ++sound) {
-            if (!copyLibrarySound(paths[k], conversions.next(), slotSizes[k]))
+            if (!copyLibrarySound(paths[k], conversions, slotSizes[k]))
                 return result_;
             rates[k] = sound->sampleRate;
         }

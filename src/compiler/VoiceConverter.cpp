@@ -60,7 +60,7 @@ ConverterOutcome RunConverter(const std::string& programFolder, const std::strin
 std::string ConvertToVoiceData(const LoadedConverter& converter, const std::string& wavPath,
                                std::vector<UserMessage>& messages)
 {
-    const std::string output = wavPath + ".rbf";
+    const std::string output = VoiceDataPathOf(wavPath);
     const ConverterOutcome outcome = converter.convert(wavPath, output, messages);
     if (outcome == ConverterOutcome::NotLoaded)
         return {};

@@ -53,6 +53,12 @@ std::string ConvertToVoiceData(const LoadedConverter& converter, const std::stri
 std::string ConvertToVoiceData(const std::string& programFolder, const std::string& wavPath,
                                std::vector<UserMessage>& messages);
 
+// Where the voice data of `wavPath` is written: beside it, named after it.
+inline std::string VoiceDataPathOf(const std::string& wavPath)
+{
+    return wavPath + ".rbf";
+}
+
 // The companion file the converter leaves beside the voice data.
 inline std::string CompanionOf(const std::string& voiceDataPath)
 {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "compiler/BinLayout.h"
@@ -165,6 +166,58 @@ TEST(Compile, ConverterFailuresLeaveNoFiles)
     WriteBytes(bad.path + ".rbf", std::vector<uint8_t>(100, 0xAB));
     EXPECT_EQ(f.compile().messages.size(), 2u);
     EXPECT_FALSE(Exists(bad.path + ".rbf"));
+}
+
+// The converter's files of a sound already copied are renamed for a later
+// sound's conversion: each sound must still get its own data, and neither a
+// finished nor a stopped compile leaves any of them behind.
+TEST(Compile, PassedOnConverterFilesNeverMixSounds)
+{
+    CompileFixture f;
+    // Lengths that differ, so that data taken for another sound would show.
+    for (size_t i = 0; i < 14; ++i)
+        f.content.library.append(f.makeSound("s" + std::to_string(i) + ".wav", 8000, 40 + 97 * ((i * 5) % 14)));
+    const auto onlyWavsLeft = [&] {
+        for (const QString& name : QDir(QString::fromStdString(SoundFolderFor(f.projectFile))).entryList(QDir::Files))
+            if (!name.endsWith(".wav"))
+                return false;
+        return true;
+    };
+    ASSERT_TRUE(f.compile().saved);
+    const std::vector<uint8_t> bin = ReadBytes(f.binPath());
+    size_t at = 0x17FF0;
+    for (int k = 0; k < f.content.library.count(); ++k) {
+        const std::vector<uint8_t> data = CompileFixture::VoiceDataOf(*f.content.library.at(k));
+        EXPECT_EQ(Slice(bin, at, data.size()), data) << "sound " << k;
+        at += data.size();
+    }
+    EXPECT_TRUE(onlyWavsLeft());
+
+    // A failure late in the library stops the compile with files handed on
+    // and files converted ahead on disk.
+    const std::string bad = f.content.library.at(11)->path;
+    WriteBytes(bad, {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v'});
+    const CompileResult r = f.compile();
+    EXPECT_FALSE(r.saved);
+    EXPECT_EQ(Texts(r).back(), "Cannot convert " + bad + ": not a WAV file");
+    EXPECT_TRUE(onlyWavsLeft());
+}
+
+// A dropped-in converter that reports success without writing: the file
+// handed on to it from an earlier sound must not pass for its output.
+TEST(Compile, ConverterFilesHandedOnAreNeverTakenForUnwrittenOutput)
+{
+    CompileFixture f;
+    const QString converter = QString::fromStdString(f.ownProgramFolder() + "ChimeConverter.so");
+    QFile::remove(converter);
+    ASSERT_TRUE(QFile::copy(KR_SILENT_CONVERTER, converter));
+    for (int i = 0; i < 14; ++i)
+        f.content.library.append(f.makeSound("s" + std::to_string(i) + (i == 12 ? "silent.wav" : ".wav"), 8000, 65));
+    const CompileResult r = f.compile();
+    EXPECT_FALSE(r.saved);
+    ASSERT_FALSE(r.messages.empty());
+    EXPECT_EQ(r.messages.back().text.rfind("Cannot open " + f.content.library.at(12)->path + ".rbf", 0), 0u)
+        << r.messages.back().text;
 }
 
 // The program folder may be read-only or shared by compiles running at once:

@@ -7,7 +7,8 @@
 #include "common/TestSound.h"
 
 // The plugin is found by its name and writes nothing at all for a file it
-// cannot read or an output it cannot write. What it writes is checked by the
+// cannot read or an output it cannot write; files left longer by an earlier
+// conversion are written over and cut. What it writes is checked by the
 // compile and encode tests.
 TEST(Plugin, WritesNothingForWhatItCannotReadOrWrite)
 {
@@ -27,4 +28,11 @@ TEST(Plugin, WritesNothingForWhatItCannotReadOrWrite)
     EXPECT_FALSE(Exists(unwritable));
     EXPECT_EQ(convert(nullptr, out.c_str(), nullptr), 0);
     EXPECT_EQ(convert(wav.c_str(), out.c_str(), nullptr), 1);
+
+    const std::vector<uint8_t> data = ReadBytes(out), header = ReadBytes(out + ".h");
+    WriteBytes(out, std::vector<uint8_t>(data.size() * 3, 0xAB));
+    WriteBytes(out + ".h", std::vector<uint8_t>(header.size() * 3, 'x'));
+    EXPECT_EQ(convert(wav.c_str(), out.c_str(), nullptr), 1);
+    EXPECT_EQ(ReadBytes(out), data);
+    EXPECT_EQ(ReadBytes(out + ".h"), header);
 }

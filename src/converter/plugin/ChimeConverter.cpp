@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,30 @@ std::string FileName(const std::string& path)
 {
     const size_t cut = path.find_last_of("/\\");
     return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// Opens `path` for writing without emptying it first: a file that is there
+// is written over in place and cut to its new length after (Finish), which
+// spares the filesystem freeing its blocks only to take them again.
+std::FILE* OpenForRewrite(const char* path)
+{
+    std::FILE* file = std::fopen(path, "r+b");
+    return file ? file : std::fopen(path, "wb");
+}
+
+// Closes a file opened by OpenForRewrite and cuts what lies past `length`,
+// left there by a longer file written over.
+bool Finish(std::FILE* file, const char* path, uint64_t length)
+{
+    bool ok = std::fflush(file) == 0 && !std::ferror(file);
+    const bool longer = ok && std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) > long(length);
+    ok = std::fclose(file) == 0 && ok;
+    if (ok && longer) {
+        std::error_code error;
+        std::filesystem::resize_file(path, length, error);
+        ok = !error;
+    }
+    return ok;
 }
 
 bool Write(std::FILE* file, const void* data, size_t size)
@@ -67,11 +93,11 @@ std::optional<uint32_t> EncodeInto(voice::WavReader& reader, std::FILE* file, si
 
 bool WriteText(const std::string& path, const std::string& text)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = OpenForRewrite(path.c_str());
     if (!file)
         return false;
     const bool written = Write(file, text.data(), text.size());
-    return std::fclose(file) == 0 && written;
+    return Finish(file, path.c_str(), text.size()) && written;
 }
 
 }  // namespace
@@ -91,12 +117,12 @@ extern "C" KR_EXPORT int ConvertWAVToQMF(const char* wav, const char* out, const
             return 0;
         const std::string dataPath = out;
         const std::string headerPath = dataPath + ".h";
-        std::FILE* data = std::fopen(out, "wb");
+        std::FILE* data = OpenForRewrite(out);
         if (!data)
             return 0;
         size_t size = 0;
         const std::optional<uint32_t> count = EncodeInto(reader, data, size);
-        const bool closed = std::fclose(data) == 0;
+        const bool closed = Finish(data, out, count ? size : 0);
         if (count && closed &&
             WriteText(headerPath, CArrayHeaderStart(FileName(dataPath), FileName(wav), size, reader.sampleRate(),
                                                     *count, false)))
