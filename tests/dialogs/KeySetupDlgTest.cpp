@@ -69,9 +69,8 @@ TEST(KeySetupDlg, FixedEntriesAndUnknownCodesLeaveTheStoredFunctions)
     mp3.setKeys(stored, kMp3);
     for (int key = 7; key <= 10; ++key)
         EXPECT_EQ(KeyList(&mp3, key)->currentText(), "No Function");
-    EXPECT_EQ(KeyList(&mp3, 11)->currentIndex(), -1);
-    EXPECT_EQ(KeyList(&mp3, 12)->currentIndex(), -1);
-    EXPECT_EQ(KeyList(&mp3, 13)->currentIndex(), stored.keyFunction[12]);
+    EXPECT_EQ(std::make_tuple(KeyList(&mp3, 11)->currentIndex(), KeyList(&mp3, 12)->currentIndex(),
+                              KeyList(&mp3, 13)->currentIndex()), std::make_tuple(-1, -1, stored.keyFunction[12]));
     EXPECT_EQ(RunDialog(mp3, [&] { Click(ButtonNamed(&mp3, "OK")); }), CKeySetupDlg::kOk);
     EXPECT_EQ(mp3.keys(), stored);
 

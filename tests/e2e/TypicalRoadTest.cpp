@@ -30,8 +30,6 @@ const QString kCaption = QStringLiteral("KR615B DadezEvur V1.0");
 const QString kToolWindow = QStringLiteral("^Quick\\.Loader\\.A3 - ");
 constexpr int kBinBytes = 262144;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // A view's rows, each with its cells separated by "|".
 QStringList RowsOf(const QAbstractItemView& view)
 {

@@ -73,9 +73,8 @@ TEST_F(MainWindow, ControlsBarsAndViewsFollowTheirFlags)
     EXPECT_TRUE(music->isVisible());
     EXPECT_EQ(music->geometry().topLeft(), libraryPlace.topLeft());
     window.EnableBackgroundMusicView(false);
-    EXPECT_FALSE(music->isVisible());
-    EXPECT_FALSE(showMusic->isChecked());
-    EXPECT_FALSE(showMusic->isEnabled());
+    EXPECT_EQ(std::make_tuple(music->isVisible(), showMusic->isChecked(), showMusic->isEnabled()),
+              std::make_tuple(false, false, false));
 
     // Qt would animate a 0..0 bar as busy.
     window.ShowProgress(0, 0);

@@ -140,5 +140,6 @@ inline void EndDialog(QDialog& dialog, Ending how, QWidget* focus)
         QTest::keyClick(focus, how == Ending::Escape ? Qt::Key_Escape : Qt::Key_Return);
 }
 
-// Test messages show Qt's strings as text.
+// Test files' paths as Qt takes them; Qt's strings as test messages show them.
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
