@@ -182,8 +182,7 @@ TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)
     const std::string script = "#!/bin/sh\nexit 0\n";
     WriteBytes(edition, {script.begin(), script.end()});
     QFile::setPermissions(QString::fromStdString(edition), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_NO_FATAL_FAILURE(showActive());
     library->setFocus();
     QTest::keyClick(&window, Qt::Key_C);
     EXPECT_FALSE(window.isVisible());
