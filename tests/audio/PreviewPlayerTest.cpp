@@ -2,6 +2,7 @@
 // driver, which plays in real time without a sound card).
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -15,6 +16,7 @@
 #include "audio/PreviewHost.h"
 #include "audio/PreviewPlayer.h"
 #include "common/TestFiles.h"
+#include "common/TestRecords.h"
 #include "common/TestSound.h"
 
 namespace {
@@ -80,11 +82,6 @@ bool RunTimerUntilWorkersEnd(PreviewPlayer& player)
     return WaitUntil([&] { return player.WorkersRunning() == 0; }, 10s, &player);
 }
 
-CSound SoundEntry(const std::string& path, int lengthMs)
-{
-    return {.kind = CSound::kSoundFile, .path = path, .name = {}, .lengthMs = lengthMs};
-}
-
 // A preview of `entries` from the first, its remaining length their sum.
 PlaylistPreview Playlist(std::vector<CSound> entries)
 {
@@ -109,12 +106,12 @@ PlaylistPreview Silences(std::initializer_list<int> lengths)
 class Preview : public testing::Test {
 protected:
     void SetUp() override { TickUntilIdle(player_); }
-    // A mono 16-bit tone of `seconds` written to the scratch folder.
-    std::string Tone(const std::string& name, double seconds, int rate = 8000)
+    // A mono 16-bit tone of `seconds` written to the scratch folder, as a
+    // library record of that length.
+    CSound Tone(const std::string& name, double seconds, int rate = 8000)
     {
-        const std::string path = dir_.file(name);
-        WriteTestWav(path, rate, 1, 16, seconds);
-        return path;
+        WriteTestWav(dir_.file(name), rate, 1, 16, seconds);
+        return SoundNamed(name, int(std::lround(seconds * 1000)), dir_.path());
     }
 
     ScratchDir dir_;
@@ -126,11 +123,12 @@ protected:
 
 TEST_F(Preview, LibrarySoundSetsTheRangeFromItsLengthAndAdvancesWhilePlaying)
 {
-    const std::string path = Tone("tone.wav", 0.35);
-    ASSERT_TRUE(player_.PlayLibrary(SoundEntry(path, 2500)));
+    CSound entry = Tone("tone.wav", 0.35);
+    entry.lengthMs = 2500;
+    ASSERT_TRUE(player_.PlayLibrary(entry));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
     // The sound plays from memory: the file is no longer needed.
-    std::remove(path.c_str());
+    std::remove(entry.path.c_str());
     ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
     const auto progress = host_.progress();
     ASSERT_GE(progress.size(), 3u);
@@ -144,7 +142,7 @@ TEST_F(Preview, LibrarySoundSetsTheRangeFromItsLengthAndAdvancesWhilePlaying)
 
 TEST_F(Preview, PlayIsIgnoredWhileASoundPlaysAndTenTicksAfter)
 {
-    const CSound entry = SoundEntry(Tone("tone.wav", 0.3), 300);
+    const CSound entry = Tone("tone.wav", 0.3);
     ASSERT_TRUE(player_.PlayLibrary(entry));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
     player_.PlaybackTick();
@@ -168,11 +166,10 @@ TEST_F(Preview, PlayIsIgnoredWhileASoundPlaysAndTenTicksAfter)
 // full bar.
 TEST_F(Preview, EachFileOfAPreviewIsLoadedOnceWhetherOrNotItPlays)
 {
-    const std::string garbage = dir_.file("garbage.wav");
-    WriteBytes(garbage, std::vector<uint8_t>(5000, 0x5a));
-    const CSound good = SoundEntry(Tone("good.wav", 0.05), 50);
-    ASSERT_TRUE(player_.PlayPlaylist(Playlist({SoundEntry(garbage, 0), good, SoundEntry(dir_.file("missing.wav"), 0),
-                                               good, CSound::Silence(20), good})));
+    WriteBytes(dir_.file("garbage.wav"), std::vector<uint8_t>(5000, 0x5a));
+    const CSound good = Tone("good.wav", 0.05), garbage = SoundNamed("garbage.wav", 0, dir_.path());
+    ASSERT_TRUE(player_.PlayPlaylist(
+        Playlist({garbage, good, SoundNamed("missing.wav", 0, dir_.path()), good, CSound::Silence(20), good})));
     bool heard = false;
     ASSERT_TRUE(WaitUntil([&] {
         heard = heard || player_.IsPlaying();
@@ -192,9 +189,7 @@ TEST_F(Preview, EachFileOfAPreviewIsLoadedOnceWhetherOrNotItPlays)
 
 TEST_F(Preview, StopDuringAPlaylistSoundSilencesItAndThePlaylistGoesOn)
 {
-    const CSound longSound = SoundEntry(Tone("long.wav", 3.0), 3000);
-    const CSound shortSound = SoundEntry(Tone("short.wav", 0.1), 100);
-    ASSERT_TRUE(player_.PlayPlaylist(Playlist({longSound, shortSound, CSound::Silence(50)})));
+    ASSERT_TRUE(player_.PlayPlaylist(Playlist({Tone("long.wav", 3.0), Tone("short.wav", 0.1), CSound::Silence(50)})));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 2s));
     const auto before = std::chrono::steady_clock::now();
     player_.Stop();
@@ -210,7 +205,7 @@ TEST_F(Preview, StopDuringAPlaylistSoundSilencesItAndThePlaylistGoesOn)
 // selected sound or the converter.
 TEST_F(Preview, PlayAsChipPlaysTheDecodedVoiceDataOrSaysWhatIsMissing)
 {
-    const CSound entry = SoundEntry(Tone("tone.wav", 0.4), 400);
+    const CSound entry = Tone("tone.wav", 0.4);
     ASSERT_TRUE(player_.PlayLibraryAsChip(entry));
     ASSERT_TRUE(WaitUntil([&] { return player_.IsPlaying(); }, 5s));
     ASSERT_TRUE(RunTimerUntilWorkersEnd(player_));
@@ -318,7 +313,7 @@ TEST_F(Preview, TwoHundredSoundsInARowDoNotAddUpInMemory)
         return resident * (::sysconf(_SC_PAGESIZE) / 1024);
     };
     // Two seconds at 44100 Hz: 176 kB of file and 350 kB a second of output.
-    const std::string path = Tone("tone.wav", 2.0, 44100);
+    const std::string path = Tone("tone.wav", 2.0, 44100).path;
     long warm = 0;
     for (int i = 0; i < 200; ++i) {
         player_.PlayFile(path);

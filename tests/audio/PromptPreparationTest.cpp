@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -17,14 +19,9 @@ void MakeSound(const std::string& path, const std::string& source, const std::st
     ASSERT_TRUE(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0) << path;
 }
 
-struct Measure {
-    double loudness = 0;  // LUFS
-    double peak = 0;      // dBFS
-    double seconds = 0;
-};
-
-// Measured by the ffmpeg program's ebur128, apart from the code under test.
-Measure MeasureFile(const std::string& path)
+// Loudness (LUFS), peak (dBFS) and length (s), measured by the ffmpeg
+// program's ebur128, apart from the code under test.
+std::tuple<double, double, double> MeasureFile(const std::string& path)
 {
     QProcess ffmpeg;
     ffmpeg.start("ffmpeg", {"-nostdin", "-nostats", "-i", QString::fromStdString(path), "-af", "ebur128=peak=sample",
@@ -68,9 +65,9 @@ TEST(PromptPreparation, LevelsTrimsAndNeverClips)
         const std::string out = dir.file(std::string(c.name) + ".wav");
         MakeSound(in, c.source, c.filters);
         ASSERT_EQ(PrepareSound(in, out, c.options), std::nullopt);
-        const Measure m = MeasureFile(out);
-        EXPECT_NEAR(m.loudness, c.options.loudness, 0.5);
-        EXPECT_LE(m.peak, -1.0);
-        EXPECT_NEAR(m.seconds, c.seconds, 0.05);
+        const auto [loudness, peak, seconds] = MeasureFile(out);
+        EXPECT_NEAR(loudness, c.options.loudness, 0.5);
+        EXPECT_LE(peak, -1.0);
+        EXPECT_NEAR(seconds, c.seconds, 0.05);
     }
 }

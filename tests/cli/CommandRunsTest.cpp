@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <filesystem>
 
 #include "common/TestFiles.h"
 #include "common/TestSound.h"
@@ -70,7 +70,7 @@ TEST(CliCommands, RunInTurnAndSayWhatTheyDid)
         EXPECT_NE((out + err).find(step.says), std::string::npos) << out << err;
     }
     EXPECT_EQ(ReadBytes(dir.file("P.winproj/P.winproj.sound/b.wav")), ReadBytes(dir.file("b.wav")));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("none"))));  // a refused list writes nothing
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none")));  // a refused list writes nothing
 
     // Encode runs the converter plugin; its companion header holds the
     // figures and the bytes as a C array, written piece by piece.
@@ -78,12 +78,11 @@ TEST(CliCommands, RunInTurnAndSayWhatTheyDid)
     EXPECT_EQ(data, voice::EncodeVoice(*voice::ReadWavFile(dir.file("in.wav"), nullptr)));
     const std::vector<uint8_t> header = ReadBytes(dir.file("my sound-1.bin.h"));
     const std::string text(header.begin(), header.end());
-    for (const std::string& line : {std::string(" converted from in.wav by ChimeConverter."),
-                                    std::string("\n#define VOICE_MY_SOUND_1_BIN_SAMPLE_RATE 16000u\n"),
-                                    std::string("\n#define VOICE_MY_SOUND_1_BIN_SAMPLE_COUNT 112000u\n"),
-                                    "\nstatic const unsigned char voice_my_sound_1_bin[" + std::to_string(data.size()) +
-                                        "] = {\n    0x",
-                                    std::string(",\n};")})
+    using namespace std::string_literals;
+    for (const std::string& line : {" converted from in.wav by ChimeConverter."s, ",\n};"s,
+                                    "\n#define VOICE_MY_SOUND_1_BIN_SAMPLE_RATE 16000u\n"s,
+                                    "\n#define VOICE_MY_SOUND_1_BIN_SAMPLE_COUNT 112000u\n"s,
+                                    "\nstatic const unsigned char voice_my_sound_1_bin[" + std::to_string(data.size()) + "] = {\n    0x"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     std::vector<uint8_t> listed;
     for (size_t at = 0; (at = text.find("0x", at)) != std::string::npos; at += 2)
@@ -152,7 +151,7 @@ TEST(CliUsage, BadCallsEndWithTheirStatusAndWriteNothing)
         EXPECT_EQ(RunProgram("kr615b", c.args, &out, &err), c.status) << err;
         EXPECT_NE((c.status ? err : out).find(c.says), std::string::npos) << out << err;
         EXPECT_TRUE(c.status == 0 || out.empty()) << out;
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(o)));
+        EXPECT_FALSE(std::filesystem::exists(o));
     }
     EXPECT_EQ(ReadBytes(wav), input);
 }

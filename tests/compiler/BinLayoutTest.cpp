@@ -18,19 +18,17 @@ std::vector<uint8_t> Head(const COptions& options, const CKey& key = {}, const C
 
 TEST(BinLayout, EquationSlots)
 {
-    const auto sound = [](const char* path) { return CSound{.kind = CSound::kSoundFile, .path = path, .name = path}; };
-    const CSound a = sound("/s/a.wav"), b = sound("/s/B.wav");
-    CSoundList library;
-    library.append(a);
-    library.append(a);  // a second entry with the same path: the first wins
-    library.append(b);
-    const LibraryIndex index = IndexLibrary(library);
-
-    CSoundList equation;
-    equation.append(b);
-    equation.append(a);
-    equation.append(sound("/s/A.wav"));  // paths compare case-sensitively
-    EquationSlot slot = EncodeEquation(equation, index);
+    const auto list = [](std::initializer_list<CSound> sounds) {
+        CSoundList l;
+        for (const CSound& s : sounds)
+            l.append(s);
+        return l;
+    };
+    const CSound a = SoundNamed("a.wav", 0, "/s"), b = SoundNamed("B.wav", 0, "/s");
+    // A second entry with the same path: the first wins.
+    const LibraryIndex index = IndexLibrary(list({a, a, b}));
+    // Paths compare case-sensitively.
+    EquationSlot slot = EncodeEquation(list({b, a, SoundNamed("A.wav", 0, "/s")}), index);
     EXPECT_FALSE(slot.cut);
     EXPECT_EQ(std::vector<uint8_t>(slot.bytes.begin(), slot.bytes.begin() + 10),
               (Bytes{0x44, 0x00, 0x02, 0x44, 0x00, 0x00, 0x44, 0x01, 0xFD, 0xFF}));
@@ -44,9 +42,7 @@ TEST(BinLayout, EquationSlots)
     EXPECT_FALSE(EncodeEquation(full, index).cut);
     full.append(CSound::Silence(30));
     slot = EncodeEquation(full, index);
-    EXPECT_TRUE(slot.cut);
-    EXPECT_EQ(slot.bytes[254], 0x80);
-    EXPECT_EQ(slot.bytes[255], 20);
+    EXPECT_EQ(std::tuple(slot.cut, slot.bytes[254], slot.bytes[255]), std::tuple(true, 0x80, 20));
 
     // A sound that no longer fits is dropped whole, never split.
     CSoundList almost;
@@ -54,9 +50,7 @@ TEST(BinLayout, EquationSlots)
         almost.append(CSound::Silence(10));
     almost.append(b);
     slot = EncodeEquation(almost, index);
-    EXPECT_TRUE(slot.cut);
-    EXPECT_EQ(slot.bytes[254], 0xFF);
-    EXPECT_EQ(slot.bytes[255], 0xFF);
+    EXPECT_EQ(std::tuple(slot.cut, slot.bytes[254], slot.bytes[255]), std::tuple(true, 0xFF, 0xFF));
 }
 
 TEST(BinLayout, KeyTablesOfEveryControlMode)
@@ -84,9 +78,7 @@ TEST(BinLayout, KeyTablesOfEveryControlMode)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);
-        COptions o;
-        o.controlMode = c.mode;
-        const std::vector<uint8_t> h = Head(o, key, equation);
+        const std::vector<uint8_t> h = Head({.controlMode = c.mode, .externalBinPath = {}}, key, equation);
         EXPECT_EQ(h[2], c.code);
         EXPECT_EQ(Slice(h, 8, c.table.size()), c.table);
         // Only the matrix mode writes the matrix table.
@@ -97,20 +89,14 @@ TEST(BinLayout, KeyTablesOfEveryControlMode)
 
     // External mode shifts the table by two bytes; Parallel port's 21 bytes
     // then reach the flash-size code, which wins.
-    COptions o;
-    o.controlMode = kParallelPort;
-    o.externalMode = 1;
-    const std::vector<uint8_t> h = Head(o, key, equation);
+    const std::vector<uint8_t> h = Head({.externalMode = 1, .controlMode = kParallelPort, .externalBinPath = {}}, key, equation);
     EXPECT_EQ(Slice(h, 8, 5), (Bytes{0xFF, 0xFF, 0, 100, 100}));
     EXPECT_EQ(Slice(h, 28, 4), (Bytes{1, 0xFF, 6, 0}));
 }
 
 TEST(BinLayout, HeaderOptionsAndCounts)
 {
-    COptions o;
-    o.soundOutput = 1;
-    o.busyLevel = 0;
-    o.pullHigh = 7;
+    const COptions o{.soundOutput = 1, .busyLevel = 0, .pullHigh = 7, .externalBinPath = {}};
     std::array<CSoundList, kEquationCount> equations;
     for (CSoundList& e : equations)
         e.append(CSound::Silence(10));
@@ -133,11 +119,9 @@ TEST(BinLayout, AddressesRatesPaddingAndAdvice)
     EXPECT_EQ(RateCode(4000), (std::array<uint8_t, 2>{0x90, 0xFF}));
     EXPECT_EQ(RateCode(22050), (std::array<uint8_t, 2>{0x90, 0x7F}));
 
-    EXPECT_EQ(PaddedLength(0x3FFFF), 0x40000u);
-    EXPECT_EQ(PaddedLength(0x40000), 0x80000u);
-    EXPECT_EQ(PaddedLength(0x7FFFFF), 0x800000u);
-    EXPECT_EQ(PaddedLength(0x800000), 0x800000u);
-    EXPECT_EQ(PaddedLength(0x900001), 0x900001u);
+    for (const auto& [length, padded] : {std::pair{0x3FFFFu, 0x40000u}, {0x40000u, 0x80000u}, {0x7FFFFFu, 0x800000u},
+                                         {0x800000u, 0x800000u}, {0x900001u, 0x900001u}})
+        EXPECT_EQ(PaddedLength(length), padded) << length;
 
     bool application = true;
     EXPECT_EQ(FitAdvice(0x40000, 2, &application), "");

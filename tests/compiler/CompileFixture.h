@@ -2,7 +2,6 @@
 // A project on disk to compile: records, library and equations, with WAV
 // files made on the spot.
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,9 +9,10 @@
 #include <QFile>
 
 #include "common/TestFiles.h"
+#include "common/TestRecords.h"
+#include "common/TestSound.h"
 #include "compiler/Compile.h"
 #include "model/Project.h"
-#include "PcmSound.h"
 #include "VoiceFile.h"
 
 struct CompileFixture {
@@ -35,18 +35,10 @@ struct CompileFixture {
     // a library record.
     CSound makeSound(const std::string& name, uint32_t rate, size_t samples)
     {
-        voice::PcmSound pcm;
-        pcm.sampleRate = rate;
-        for (size_t i = 0; i < samples; ++i)
-            pcm.samples.push_back(int16_t(8000 * std::sin(0.05 * double(i))));
-        CSound s;
-        s.kind = CSound::kSoundFile;
-        s.name = name;
-        s.path = SoundFolderFor(projectFile) + "/" + name;
         QDir().mkpath(QString::fromStdString(SoundFolderFor(projectFile)));
-        s.sampleRate = int32_t(rate);
-        s.lengthMs = int32_t(samples * 1000 / rate);
-        WriteBytes(s.path, voice::WavBytes(pcm));
+        CSound s{.kind = CSound::kSoundFile, .path = SoundFolderFor(projectFile) + "/" + name, .name = name,
+                 .sampleRate = int32_t(rate), .lengthMs = int32_t(samples * 1000 / rate)};
+        WriteTestWav(s.path, int(rate), 1, 16, double(samples) / rate);
         return s;
     }
 
@@ -74,12 +66,4 @@ using Bytes = std::vector<uint8_t>;
 inline std::vector<uint8_t> Slice(const std::vector<uint8_t>& bytes, size_t at, size_t n)
 {
     return std::vector<uint8_t>(bytes.begin() + long(at), bytes.begin() + long(at + n));
-}
-
-inline std::vector<std::string> Texts(const CompileResult& r)
-{
-    std::vector<std::string> texts;
-    for (const UserMessage& m : r.messages)
-        texts.push_back(m.text);
-    return texts;
 }

@@ -1,28 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QDir>
 #include <QFile>
 
 #include "compiler/BinLayout.h"
 #include "compiler/CompileFixture.h"
 
-namespace {
-
-bool Exists(const std::string& path)
-{
-    return QFile::exists(QString::fromStdString(path));
-}
-
-}  // namespace
+using std::filesystem::exists;
 
 TEST(Compile, NewProjectWithEmptyLibrary)
 {
     CompileFixture f;
     std::vector<std::pair<int, int>> progress;
     const CompileResult r = f.compile([&](int done, int total) { progress.emplace_back(done, total); });
-    ASSERT_TRUE(r.saved);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0], (UserMessage{"BIN File Saved!\nSize: 262144 bytes", Caption::Product, MessageIcon::None}));
+    EXPECT_EQ(r.messages,
+              (std::vector{UserMessage{"BIN File Saved!\nSize: 262144 bytes", Caption::Product, MessageIcon::None}}));
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 1}}));
 
     const std::vector<uint8_t> bin = ReadBytes(f.binPath());
@@ -56,11 +50,10 @@ TEST(Compile, LibrarySoundsEquationsCutsAndTemporaryFiles)
     f.content.library.append(b);
     CSound stray = a;
     stray.path = f.dir.file("elsewhere/a.wav");
-    f.content.equations[0].append(b);
-    f.content.equations[0].append(CSound::Silence(2600));
-    f.content.equations[0].append(stray);
-    f.content.equations[1].append(a);
-    f.content.equations[1].append(CSound::Silence(0));
+    for (const CSound& e : {b, CSound::Silence(2600), stray})
+        f.content.equations[0].append(e);
+    for (const CSound& e : {a, CSound::Silence(0)})
+        f.content.equations[1].append(e);
     // 84 silences of 2600 ms: an equation size of 168, but 336 bytes of tokens.
     for (int i = 0; i < 84; ++i)
         f.content.equations[5].append(CSound::Silence(2600));
@@ -68,9 +61,9 @@ TEST(Compile, LibrarySoundsEquationsCutsAndTemporaryFiles)
 
     std::vector<std::pair<int, int>> progress;
     const CompileResult r = f.compile([&](int done, int total) { progress.emplace_back(done, total); });
-    ASSERT_TRUE(r.saved) << Texts(r)[0];
-    EXPECT_EQ(Texts(r), (std::vector<std::string>{"BIN File Saved!\nSize: 262144 bytes",
-                                                   "Equation 5 is too long for its slot and was cut"}));
+    ASSERT_TRUE(r.saved) << Texts(r.messages)[0];
+    EXPECT_EQ(Texts(r.messages), (std::vector<std::string>{"BIN File Saved!\nSize: 262144 bytes",
+                                                            "Equation 5 is too long for its slot and was cut"}));
     EXPECT_EQ(r.messages[1].icon, MessageIcon::Warning);
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     const std::vector<uint8_t> bin = ReadBytes(f.binPath());
@@ -84,8 +77,7 @@ TEST(Compile, LibrarySoundsEquationsCutsAndTemporaryFiles)
     EXPECT_EQ(Slice(bin, 0x230, 4), (Bytes{0x44, 0x00, 0x00, 0xFF}));
     EXPECT_EQ(bin[28], 3);  // equation 2 is the first empty one
 
-    const std::vector<uint8_t> dataA = CompileFixture::VoiceDataOf(a);
-    const std::vector<uint8_t> dataB = CompileFixture::VoiceDataOf(b);
+    const std::vector<uint8_t> dataA = CompileFixture::VoiceDataOf(a), dataB = CompileFixture::VoiceDataOf(b);
     EXPECT_EQ(Slice(bin, 0x17FF0, dataA.size()), dataA);
     EXPECT_EQ(Slice(bin, 0x17FF0 + dataA.size(), dataB.size()), dataB);
     const uint32_t silenceStart = 0x17FF0 + uint32_t(dataA.size() + dataB.size());
@@ -94,10 +86,8 @@ TEST(Compile, LibrarySoundsEquationsCutsAndTemporaryFiles)
     EXPECT_EQ(Slice(bin, 0x17008, 2), (Bytes{0x90, 0x7F}));
     EXPECT_EQ(Slice(bin, 0x17010, 5), (Bytes{0x90, 0x7F, banked[0], banked[1], banked[2]}));
 
-    for (const CSound& s : {a, b}) {
-        EXPECT_FALSE(Exists(s.path + ".rbf"));
-        EXPECT_FALSE(Exists(s.path + ".rbf.h"));
-    }
+    for (const std::string& file : {a.path + ".rbf", a.path + ".rbf.h", b.path + ".rbf", b.path + ".rbf.h"})
+        EXPECT_FALSE(exists(file)) << file;
 }
 
 TEST(Compile, ExternalWindow)
@@ -107,15 +97,15 @@ TEST(Compile, ExternalWindow)
     f.content.options.controlMode = kKeyMode;
     f.content.equation.equationNumber[9] = 77;
 
-    EXPECT_EQ(Texts(f.compile()), std::vector<std::string>{"Pls load a external bin file!"});
-    EXPECT_FALSE(Exists(f.binPath()));  // a stopped compile leaves the BIN as it was: none
+    EXPECT_EQ(Texts(f.compile().messages), std::vector<std::string>{"Pls load a external bin file!"});
+    EXPECT_FALSE(exists(f.binPath()));  // a stopped compile leaves the BIN as it was: none
 
     std::vector<uint8_t> external(65534);
     for (size_t i = 0; i < external.size(); ++i)
         external[i] = uint8_t(i * 7 + 1);
     f.content.options.externalBinPath = f.dir.file("ext.bin");
     WriteBytes(f.content.options.externalBinPath, external);
-    EXPECT_EQ(Texts(f.compile()), std::vector<std::string>{"External bin too small!"});
+    EXPECT_EQ(Texts(f.compile().messages), std::vector<std::string>{"External bin too small!"});
 
     external.push_back(0x5A);  // 65535 bytes: the window's last byte is missing
     WriteBytes(f.content.options.externalBinPath, external);
@@ -148,24 +138,14 @@ TEST(Compile, ConverterFailuresLeaveNoFiles)
     CSound bad = f.makeSound("bad.wav", 8000, 100);
     WriteBytes(bad.path, {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v'});
     f.content.library.append(bad);
-    const CompileResult r = f.compile();
-    EXPECT_FALSE(r.saved);
-    ASSERT_EQ(r.messages.size(), 2u);
-    EXPECT_EQ(r.messages[0], (UserMessage{"Fail!", Caption::ApplicationName, MessageIcon::None}));
-    EXPECT_EQ(r.messages[1], (UserMessage{"Cannot convert " + bad.path + ": not a WAV file", Caption::ApplicationName,
-                                          MessageIcon::Error}));
-
-    // Sounds converted ahead of the failure leave no files behind.
-    const CSound after = f.makeSound("after.wav", 8000, 100);
-    f.content.library.append(after);
-    EXPECT_EQ(f.compile().messages.size(), 2u);
-    EXPECT_FALSE(Exists(after.path + ".rbf"));
-    EXPECT_FALSE(Exists(after.path + ".rbf.h"));
-
     // A stale voice-data file from an earlier run is never taken for new.
     WriteBytes(bad.path + ".rbf", std::vector<uint8_t>(100, 0xAB));
-    EXPECT_EQ(f.compile().messages.size(), 2u);
-    EXPECT_FALSE(Exists(bad.path + ".rbf"));
+    const CompileResult r = f.compile();
+    EXPECT_FALSE(r.saved);
+    EXPECT_EQ(r.messages, (std::vector<UserMessage>{{"Fail!", Caption::ApplicationName, MessageIcon::None},
+                                                    {"Cannot convert " + bad.path + ": not a WAV file",
+                                                     Caption::ApplicationName, MessageIcon::Error}}));
+    EXPECT_FALSE(exists(bad.path + ".rbf"));
 }
 
 // The converter's files of a sound already copied are renamed for a later
@@ -199,7 +179,7 @@ TEST(Compile, PassedOnConverterFilesNeverMixSounds)
     WriteBytes(bad, {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v'});
     const CompileResult r = f.compile();
     EXPECT_FALSE(r.saved);
-    EXPECT_EQ(Texts(r).back(), "Cannot convert " + bad + ": not a WAV file");
+    EXPECT_EQ(Texts(r.messages).back(), "Cannot convert " + bad + ": not a WAV file");
     EXPECT_TRUE(onlyWavsLeft());
 }
 
@@ -247,10 +227,7 @@ TEST(Compile, ProgramFolderFilesAreOnlyReadAndChecked)
     EXPECT_NE(refusal().find("shorter than 256"), std::string::npos);
     WriteBytes(code, codeBytes);
 
-    voice::PcmSound longer;
-    longer.sampleRate = 8000;
-    longer.samples.assign(160, 0);  // 20 ms: three blocks
-    WriteBytes(silence, voice::WavBytes(longer));
+    WriteTestWav(silence, 8000, 1, 16, 0.02, 0);  // 20 ms: three blocks
     const std::string wrongSilence = refusal();
     EXPECT_NE(wrongSilence.find(silence), std::string::npos);
     EXPECT_NE(wrongSilence.find("152 bytes"), std::string::npos);

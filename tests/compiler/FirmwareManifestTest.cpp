@@ -3,16 +3,8 @@
 #include <QProcess>
 
 #include "common/TestFiles.h"
+#include "common/TestRecords.h"
 #include "compiler/FirmwareManifest.h"
-
-namespace {
-
-CSound Sound(const std::string& name)
-{
-    return {.kind = CSound::kSoundFile, .path = "/p/" + name, .name = name};
-}
-
-}  // namespace
 
 // Names that collide once upper-cased and cleaned, start with a digit, are
 // not ASCII, or would end a C comment; equations that start with silences.
@@ -21,12 +13,12 @@ TEST(FirmwareManifest, AwkwardNamesMakeUniqueMacrosThatCompileAsC99)
     ProjectContent c;
     for (const char* name : {"hello.wav", "Hello.WAV", "hello_2.wav", "1st-prompt.wav", "\xE4\xBD\xA0\xE5\xA5\xBD.wav",
                              "a*/b.wav", "noext", "x.y.wav"})
-        c.library.append(Sound(name));
+        c.library.append(SoundNamed(name));
     c.equations[0].append(CSound::Silence(100));
-    c.equations[0].append(Sound("a*/b.wav"));
+    c.equations[0].append(SoundNamed("a*/b.wav"));
     c.equations[3].append(CSound::Silence(100));
-    c.equations[7].append(Sound("hello.wav"));
-    c.equations[9].append(Sound("Hello.WAV"));
+    c.equations[7].append(SoundNamed("hello.wav"));
+    c.equations[9].append(SoundNamed("Hello.WAV"));
     c.options.controlMode = kMp3;
     c.equation.equationNumber[7] = 7;  // key 8
     const std::string header = FirmwareManifest(c, "odd */ name.winproj");

@@ -115,13 +115,10 @@ TEST(Codec, DamagedDataIsRefused)
         {[](auto& b) { b[4] = 2; }, "voice data of an unknown format version"},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
         std::vector<uint8_t> bad = good;
         cases[i].damage(bad);
         std::string error;
-        EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error));
-        if (!cases[i].error.empty()) {
-            EXPECT_EQ(error, cases[i].error);
-        }
+        EXPECT_FALSE(voice::DecodeVoice(bad.data(), bad.size(), &error)) << i;
+        EXPECT_TRUE(cases[i].error.empty() || error == cases[i].error) << i << ": " << error;
     }
 }
