@@ -8,25 +8,22 @@ COptions Options(int32_t controlMode, int32_t backgroundMusic)
     return {1, controlMode, 0, 0, 1, backgroundMusic, "/x/ext.bin"};
 }
 
-bool Checked(QWidget* dialog, const char* text) { return ButtonNamed(dialog, text)->isChecked(); }
-
 }  // namespace
 
 // Opens on the given values; Enter presses OK, which reads the changes back,
 // while every other ending keeps the opening values.
 TEST(OptionsDlg, OkReadsTheChangesBackAndTheOtherEndingsKeepTheOpeningValues)
 {
-    const std::pair<Ending, int> endings[] = {{Ending::Enter, COptionsDlg::kOk},
-                                              {Ending::CancelButton, COptionsDlg::kCancel},
-                                              {Ending::Escape, COptionsDlg::kDismissed},
-                                              {Ending::CloseBox, COptionsDlg::kDismissed}};
+    const std::pair<Ending, int> endings[] = {
+        {Ending::Enter, COptionsDlg::kOk}, {Ending::CancelButton, COptionsDlg::kCancel},
+        {Ending::Escape, COptionsDlg::kDismissed}, {Ending::CloseBox, COptionsDlg::kDismissed}};
     for (const auto& [ending, code] : endings) {
         COptionsDlg dlg;
         dlg.setOptions(Options(kThreeLine, 1));
         const int result = RunDialog(dlg, [&] {
             for (const char* on : {"External Mode", "Three Line Mode", "PWM", "High", "Pull High Resistor",
                                    "BackGround Music"})
-                EXPECT_TRUE(Checked(&dlg, on)) << on;
+                EXPECT_TRUE(ButtonNamed(&dlg, on)->isChecked()) << on;
             EXPECT_FALSE(ButtonNamed(&dlg, "BackGround Music")->isVisible());
             EXPECT_FALSE(ButtonNamed(&dlg, "Extended Mode")->isVisible());
             Click(ButtonNamed(&dlg, "DAC"));
@@ -61,17 +58,14 @@ TEST(OptionsDlg, OnlyOneAndThreeLineModesKeepBackgroundMusic)
     EXPECT_EQ(result, COptionsDlg::kOk);
     EXPECT_EQ(dlg.options(), Options(kKeyMode, 0));
 
-    const struct {
-        int mode;
-        int music;
-        std::vector<QString> messages;
-    } cases[] = {{kMp3, 0, {}}, {kExtended, 0, {}}, {9, 1, {"Pls select a key mode"}}};
-    for (const auto& c : cases) {
+    const std::tuple<int, int, std::vector<QString>> cases[] = {  // mode, music kept, messages
+        {kMp3, 0, {}}, {kExtended, 0, {}}, {9, 1, {"Pls select a key mode"}}};
+    for (const auto& [mode, music, messages] : cases) {
         COptionsDlg opened;
-        opened.setOptions(Options(c.mode, 1));
+        opened.setOptions(Options(mode, 1));
         MessageCatcher catcher;
         EXPECT_EQ(RunDialog(opened, [&] { Click(ButtonNamed(&opened, "OK")); }), COptionsDlg::kOk);
-        EXPECT_EQ(opened.options(), Options(c.mode, c.music)) << c.mode;
-        EXPECT_EQ(catcher.texts, c.messages);
+        EXPECT_EQ(opened.options(), Options(mode, music)) << mode;
+        EXPECT_EQ(catcher.texts, messages);
     }
 }

@@ -15,8 +15,6 @@ namespace {
 
 const QString kNoFolder = "Choose the folder for the prepared sounds.";
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 }  // namespace
 
 // OK asks for files, then a folder; the dialog hands back every choice.

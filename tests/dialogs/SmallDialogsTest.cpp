@@ -7,31 +7,13 @@
 #include "dialogs/CSoundLibraryDlg.h"
 #include "widgetmain/WidgetDriver.h"
 
-namespace {
-
-CSoundList Library(int sounds)
-{
-    CSoundList library;
-    for (int i = 0; i < sounds; ++i)
-        library.append({CSound::kSoundFile, "", "s" + std::to_string(i) + ".wav", 8000});
-    return library;
-}
-
-}  // namespace
-
 // Each case types an amount, picks the unit (0: tens of ms, 1: seconds) and
 // presses Enter, which presses OK; a refused amount keeps the dialog open.
 // The range is checked before the playlist's room.
 TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
 {
     const QString range255 = "Out of range! (1 - 255)", range10 = "Out of range! (1 - 10)";
-    struct {
-        QString amount;
-        int unit;
-        int equationSize;
-        int result;
-        std::vector<QString> messages;
-    } const cases[] = {
+    const std::tuple<QString, int, int, int, std::vector<QString>> cases[] = {  // amount, unit, size, result, texts
         {"255", 0, 0, 2550, {}},
         {"10", 1, 0, 10000, {}},
         {"  +7 ms", 0, 0, 70, {}},
@@ -43,17 +25,16 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
         {QString(400, u'9'), 0, 0, kStillOpen, {range255}},
         {"5", 0, 256, kStillOpen, {"Playlist full!"}},
         {"300", 0, 256, kStillOpen, {range255}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.amount.toStdString() + " size " + std::to_string(c.equationSize));
-        CAddSilenceDlg dlg(c.equationSize);
+    for (const auto& [amount, unit, equationSize, code, messages] : cases) {
+        SCOPED_TRACE(amount.toStdString() + " size " + std::to_string(equationSize));
+        CAddSilenceDlg dlg(equationSize);
         MessageCatcher catcher;
         const int result = RunDialog(dlg, [&] {
-            QTest::keyClicks(dlg.findChild<QLineEdit*>(), c.amount);
-            dlg.findChild<QComboBox*>()->setCurrentIndex(c.unit);
+            QTest::keyClicks(dlg.findChild<QLineEdit*>(), amount);
+            dlg.findChild<QComboBox*>()->setCurrentIndex(unit);
             QTest::keyClick(dlg.findChild<QLineEdit*>(), Qt::Key_Return);
         });
-        EXPECT_EQ(result, c.result);
-        EXPECT_EQ(catcher.texts, c.messages);
+        EXPECT_EQ(std::make_pair(result, catcher.texts), std::make_pair(code, messages));
     }
     for (const Ending ending : {Ending::CancelButton, Ending::CloseBox}) {  // Escape: through the window
         CAddSilenceDlg dlg(0);
@@ -69,26 +50,28 @@ TEST(AddSilenceDlg, AmountsUnitsAndAFullPlaylist)
 // library of -1 sounds is never set); Escape is checked through the window.
 TEST(SoundLibraryDlg, ReturnsTheLowestSelectedRowOrCancels)
 {
-    const auto run = [](int sounds, const std::function<void(CSoundLibraryDlg&, QTableWidget*)>& steps) {
+    // Sounds in the library, rows selected, a double-click on row 0 instead of OK, the result.
+    const int kCancelled = CSoundLibraryDlg::kCancelled;
+    const std::tuple<int, std::vector<int>, bool, int> cases[] = {
+        {10, {7, 3}, false, 3}, {10, {}, true, 0}, {3, {}, false, kCancelled}, {-1, {}, false, kCancelled}};
+    for (const auto& [sounds, rows, doubleClick, chosen] : cases) {
         CSoundLibraryDlg dlg;
+        CSoundList library;
+        for (int i = 0; i < sounds; ++i)
+            library.append({CSound::kSoundFile, "", "s" + std::to_string(i) + ".wav", 8000});
         if (sounds >= 0)
-            dlg.setLibrary(Library(sounds));
-        return RunDialog(dlg, [&] { steps(dlg, dlg.findChild<QTableWidget*>()); });
-    };
-    const auto ok = [](CSoundLibraryDlg& dlg, QTableWidget*) { Click(ButtonNamed(&dlg, "OK")); };
-    EXPECT_EQ(run(10, [&](CSoundLibraryDlg& dlg, QTableWidget* list) {
-                  list->selectRow(7);
-                  list->selectionModel()->select(list->model()->index(3, 0),
-                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
-                  ok(dlg, list);
-              }),
-              3);
-    EXPECT_EQ(run(10, [](CSoundLibraryDlg&, QTableWidget* list) {
-                  DoubleClick(list->viewport(), list->visualRect(list->model()->index(0, 1)).center());
-              }),
-              0);
-    EXPECT_EQ(run(3, ok), CSoundLibraryDlg::kCancelled);
-    EXPECT_EQ(run(-1, ok), CSoundLibraryDlg::kCancelled);
+            dlg.setLibrary(library);
+        auto* list = dlg.findChild<QTableWidget*>();
+        const int result = RunDialog(dlg, [&] {
+            if (doubleClick)
+                return DoubleClick(list->viewport(), list->visualRect(list->model()->index(0, 1)).center());
+            for (int row : rows)
+                list->selectionModel()->select(list->model()->index(row, 0),
+                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            Click(ButtonNamed(&dlg, "OK"));
+        });
+        EXPECT_EQ(result, chosen) << sounds;
+    }
 }
 
 // A rate is chosen by a double-click or Enter on its row, never as a row
@@ -97,33 +80,27 @@ TEST(SoundLibraryDlg, ReturnsTheLowestSelectedRowOrCancels)
 TEST(SamplingDlg, ARateIsChosenOnlyFromARateRow)
 {
     constexpr int kDoubleClick = 0, kCloseBox = -1;
-    struct {
-        int highest;
-        int row;
-        int action;  // a key, or one of the two above
-        int result;
-        int rate;
-    } const cases[] = {
+    // The highest rate, the row, a key or one of the two actions above, the result, the rate chosen.
+    const std::tuple<int, int, int, int, int> cases[] = {
         {22000, 1, kDoubleClick, CSamplingDlg::kChosen, 6000},
         {8000, 3, kDoubleClick, CSamplingDlg::kCancelled, 0},
         {22000, 4, Qt::Key_Return, CSamplingDlg::kChosen, 12000},
         {22000, -1, Qt::Key_Enter, kStillOpen, 0},
         {8000, 3, Qt::Key_Return, CSamplingDlg::kCancelled, 0},
         {22000, -1, kCloseBox, CSamplingDlg::kCancelled, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.highest << " row " << c.row << " action " << c.action);
-        CSamplingDlg dlg(c.highest);
+    for (const auto& [highest, row, action, code, rate] : cases) {
+        CSamplingDlg dlg(highest);
         auto* list = dlg.findChild<QListWidget*>();
         const int result = RunDialog(dlg, [&] {
-            if (c.action == kDoubleClick)
-                return DoubleClick(list->viewport(), list->visualItemRect(list->item(c.row)).center());
-            if (c.action == kCloseBox)
+            if (action == kDoubleClick)
+                return DoubleClick(list->viewport(), list->visualItemRect(list->item(row)).center());
+            if (action == kCloseBox)
                 return void(dlg.close());
-            if (c.row >= 0)
-                list->setCurrentRow(c.row);
-            QTest::keyClick(list, Qt::Key(c.action));
+            if (row >= 0)
+                list->setCurrentRow(row);
+            QTest::keyClick(list, Qt::Key(action));
         });
-        EXPECT_EQ(result, c.result);
-        EXPECT_EQ(dlg.chosenRate(), c.rate);
+        EXPECT_EQ(std::make_pair(result, dlg.chosenRate()), std::make_pair(code, rate))
+            << highest << " row " << row << " action " << action;
     }
 }

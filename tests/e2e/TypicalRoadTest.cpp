@@ -26,24 +26,17 @@
 
 namespace {
 
-using Rows = std::vector<QStringList>;
-
 const QString kCaption = QStringLiteral("KR615B DadezEvur V1.0");
 const QString kToolWindow = QStringLiteral("^Quick\\.Loader\\.A3 - ");
 constexpr int kBinBytes = 262144;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-Rows RowsOf(const QAbstractItemView& view)
+// A view's rows, each with its cells separated by "|".
+QStringList RowsOf(const QAbstractItemView& view)
 {
-    const QAbstractItemModel& model = *view.model();
-    Rows rows;
-    for (int r = 0; r < model.rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < model.columnCount(); ++c)
-            row << model.index(r, c).data().toString();
-        rows.push_back(row);
-    }
+    QStringList rows(view.model()->rowCount());
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < view.model()->columnCount(); ++c)
+            rows[r] += (c ? "|" : "") + view.model()->index(r, c).data().toString();
     return rows;
 }
 
@@ -53,9 +46,8 @@ QMenu* ClickMenuItem(QMenu* menu, const QString& text)
 {
     for (QAction* item : menu->actions()) {
         if (item->text() == text) {
-            QMenu* sub = item->menu();
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-            return sub;
+            return item->menu();
         }
     }
     ADD_FAILURE() << "no menu item " << text.toStdString();
@@ -159,7 +151,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    CKR_AppDlg& window() { return *window_; }
     CListCtrl_Snd_Lib& library() { return *window_->findChild<CListCtrl_Snd_Lib*>(); }
     CListCtrl_Playlist& playlist() { return *window_->findChild<CListCtrl_Playlist*>(); }
 
@@ -188,12 +179,10 @@ protected:
     std::set<int> greyedCommands() const
     {
         std::set<int> ids;
-        for (QAction* title : window_->menuBar()->actions()) {
-            for (QAction* item : title->menu()->actions()) {
+        for (QAction* title : window_->menuBar()->actions())
+            for (QAction* item : title->menu()->actions())
                 if (!item->isSeparator() && !item->isEnabled())
                     ids.insert(item->data().toInt());
-            }
-        }
         return ids;
     }
 
@@ -221,19 +210,13 @@ protected:
     const std::string projectFile_ = projectFolder_ + "/Song.winproj";
     std::unique_ptr<CKR_AppDlg> window_;
 
-    const Rows libraryRows_ = {
-        {"001", "tone8000.wav", "8000 Hz", "16 Bit", "MONO", "500 ms"},
-        {"002", "tone16000.wav", "16000 Hz", "16 Bit", "MONO", "250 ms"},
-        {"003", "tone22000.wav", "22000 Hz", "16 Bit", "MONO", "400 ms"},
-    };
+    const QStringList libraryRows_ = {"001|tone8000.wav|8000 Hz|16 Bit|MONO|500 ms",
+                                      "002|tone16000.wav|16000 Hz|16 Bit|MONO|250 ms",
+                                      "003|tone22000.wav|22000 Hz|16 Bit|MONO|400 ms"};
     // 1150 ms of sound; the fixed part, the estimated voice data of the
     // three sounds and 507 silence slots make 3.42 % of 32 megabits.
     const QStringList loadedUsage_ = {"1150 msec. total", "3.42 % flash used"};
-    const Rows equationRows_ = {
-        {"001", "SOUND", "tone8000.wav"},
-        {"002", "SILENCE", "100 ms"},
-        {"003", "SOUND", "tone22000.wav"},
-    };
+    const QStringList equationRows_ = {"001|SOUND|tone8000.wav", "002|SILENCE|100 ms", "003|SOUND|tone22000.wav"};
 };
 
 }  // namespace
@@ -242,15 +225,13 @@ TEST_F(TypicalRoad, FromAnEmptyStartToAWrittenFlashAndBack)
 {
     // No project: the commands that need one are greyed.
     ASSERT_NO_FATAL_FAILURE(startProgram());
-    EXPECT_EQ(window().windowTitle(), kCaption);
-    const std::set<int> greyed = {
-        ID_FILE_SAVE_AS,     ID_FILE_CLOSE,          ID_FILE_LOAD_EXTERNAL_BIN, ID_FILE_CONVERT,
-        ID_VIEW_BACKGROUND_MUSIC, ID_MODE_MP3,       ID_MODE_KEY,               ID_MODE_ONE_LINE,
-        ID_MODE_THREE_LINES, ID_MODE_PARALLEL_PORT,  ID_MODE_MATRIX,            ID_OPERATION_COMPILE,
-        ID_OPERATION_OPTIONS, ID_OPERATION_KEY_SETUP, ID_OPERATION_EQUATION_SETUP, ID_OPERATION_STOP,
-        ID_TOOL_FIRMWARE_HEADER,
-    };
-    EXPECT_EQ(greyedCommands(), greyed);
+    EXPECT_EQ(window_->windowTitle(), kCaption);
+    EXPECT_EQ(greyedCommands(),
+              (std::set<int>{ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_FILE_LOAD_EXTERNAL_BIN, ID_FILE_CONVERT,
+                             ID_VIEW_BACKGROUND_MUSIC, ID_MODE_MP3, ID_MODE_KEY, ID_MODE_ONE_LINE, ID_MODE_THREE_LINES,
+                             ID_MODE_PARALLEL_PORT, ID_MODE_MATRIX, ID_OPERATION_COMPILE, ID_OPERATION_OPTIONS,
+                             ID_OPERATION_KEY_SETUP, ID_OPERATION_EQUATION_SETUP, ID_OPERATION_STOP,
+                             ID_TOOL_FIRMWARE_HEADER}));
     SaveScreenshot("step1-no-project");
 
     // F2: a new project, named in the file dialog, in Key mode, which has no
@@ -260,7 +241,7 @@ TEST_F(TypicalRoad, FromAnEmptyStartToAWrittenFlashAndBack)
     ASSERT_TRUE(newName.answered());
     EXPECT_TRUE(QFileInfo(Q(projectFolder_ + "/Song.winproj.sound")).isDir());
     EXPECT_EQ(QFileInfo(Q(projectFile_)).size(), 1144);
-    EXPECT_EQ(window().windowTitle(), "Song.winproj - " + kCaption);
+    EXPECT_EQ(window_->windowTitle(), "Song.winproj - " + kCaption);
     EXPECT_EQ(greyedCommands(), (std::set<int>{ID_VIEW_BACKGROUND_MUSIC, ID_OPERATION_STOP}));
     EXPECT_EQ(checkedModes(), std::vector<int>{ID_MODE_KEY});
     EXPECT_EQ(flashUsage(), QStringList({"0 msec. total", "3.17 % flash used"}));
@@ -380,14 +361,14 @@ TEST_F(TypicalRoad, FromAnEmptyStartToAWrittenFlashAndBack)
     // Ctrl+E ends the program; started again, F3 opens the project as it
     // was left.
     press(Qt::Key_E, Qt::ControlModifier);
-    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(window_->isVisible());
     window_.reset();
     ASSERT_NO_FATAL_FAILURE(startProgram());
     const Answer<QFileDialog> openName([&](QFileDialog* d) { TypeInFileDialog(d, Q(projectFolder_), "Song.winproj"); },
                                        1);
     press(Qt::Key_F3);
     ASSERT_TRUE(openName.answered());
-    EXPECT_EQ(window().windowTitle(), "Song.winproj - " + kCaption);
+    EXPECT_EQ(window_->windowTitle(), "Song.winproj - " + kCaption);
     EXPECT_EQ(RowsOf(library()), libraryRows_);
     EXPECT_EQ(RowsOf(playlist()), equationRows_);
     EXPECT_EQ(flashUsage(), loadedUsage_);

@@ -124,26 +124,18 @@ TEST(EditionTranslation, EveryTextOfTheWindowsAndMenusIsInTheCatalogue)
     ScratchDir folder;
     CKR_AppDlg window(folder.path() + "/");
     QStringList texts = ShownTexts(window);
-    WithMenu<CListCtrl_Snd_Lib> library(window.session());
-    WithMenu<CListCtrl_Playlist> playlist(window.session());
-    WithMenu<CListCtrl_Backgroundmusic> music(window.session());
-    for (const std::unique_ptr<QMenu>& menu :
-         {library.makeContextMenu(), playlist.makeContextMenu(), music.makeContextMenu()})
-        texts << ShownTexts(*menu);
+    texts << ShownTexts(*WithMenu<CListCtrl_Snd_Lib>(window.session()).makeContextMenu())
+          << ShownTexts(*WithMenu<CListCtrl_Playlist>(window.session()).makeContextMenu())
+          << ShownTexts(*WithMenu<CListCtrl_Backgroundmusic>(window.session()).makeContextMenu());
 
-    CAboutDlg about;
-    CAddSilenceDlg silence(0);
-    CConfirmDlg confirm;
-    CEquationSetupDlg equations;
-    COptionsDlg options;
-    CSamplingDlg rates(22000);
-    CSoundLibraryDlg picker;
-    CPrepareSoundsDlg prepare(true);
-    CSpokenPromptsDlg spoken({}, true, {});
-    CKeySetupDlg keys;
-    for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &silence, &confirm, &equations, &options, &rates,
-                                                           &picker, &prepare, &spoken})
+    const std::unique_ptr<QDialog> dialogs[] = {
+        std::make_unique<CAboutDlg>(), std::make_unique<CAddSilenceDlg>(0), std::make_unique<CConfirmDlg>(),
+        std::make_unique<CEquationSetupDlg>(), std::make_unique<COptionsDlg>(), std::make_unique<CSamplingDlg>(22000),
+        std::make_unique<CSoundLibraryDlg>(), std::make_unique<CPrepareSoundsDlg>(true),
+        std::make_unique<CSpokenPromptsDlg>(std::vector<SpeechVoice>{}, true, nullptr)};
+    for (const std::unique_ptr<QDialog>& dialog : dialogs)
         texts << ShownTexts(*dialog);
+    CKeySetupDlg keys;
     // Each mode names its keys' functions differently.
     for (int mode = kOneLine; mode <= kKeyMode; ++mode) {
         keys.setKeys(CKey{}, mode);

@@ -1,7 +1,6 @@
-// The list views: what they show, and which session command each menu item,
-// key, double-click and drop asks for. The views get their rows and flags
-// directly and their requests are recorded, so each gesture is checked
-// without the commands behind it.
+// Which session command each menu item, key, double-click and drop on the
+// list views asks for; the views' rows and flags are set and their requests
+// recorded directly, without the commands behind them.
 
 #include <QMenu>
 #include <QMimeData>
@@ -28,9 +27,7 @@ public:
     bool enabled = true;
     Requests requests;
 
-    using ViewClass::dragMoveEvent;
-    using ViewClass::dropEvent;
-    using ViewClass::makeContextMenu;
+    using ViewClass::dragMoveEvent, ViewClass::dropEvent, ViewClass::makeContextMenu;
 
     // Shown with its rows, so that rows have places on the screen.
     void showRows(const CSoundList& rows)

@@ -73,9 +73,8 @@ TEST_F(MainWindow, ControlsBarsAndViewsFollowTheirFlags)
     EXPECT_TRUE(music->isVisible());
     EXPECT_EQ(music->geometry().topLeft(), libraryPlace.topLeft());
     window.EnableBackgroundMusicView(false);
-    EXPECT_FALSE(music->isVisible());
-    EXPECT_FALSE(showMusic->isChecked());
-    EXPECT_FALSE(showMusic->isEnabled());
+    EXPECT_EQ(std::make_tuple(music->isVisible(), showMusic->isChecked(), showMusic->isEnabled()),
+              std::make_tuple(false, false, false));
 
     // Qt would animate a 0..0 bar as busy.
     window.ShowProgress(0, 0);
@@ -183,8 +182,7 @@ TEST_F(MainWindow, OnlyATypedCInTheMainWindowOutsideTextFieldsEndsIt)
     const std::string script = "#!/bin/sh\nexit 0\n";
     WriteBytes(edition, {script.begin(), script.end()});
     QFile::setPermissions(QString::fromStdString(edition), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_NO_FATAL_FAILURE(showActive());
     library->setFocus();
     QTest::keyClick(&window, Qt::Key_C);
     EXPECT_FALSE(window.isVisible());

@@ -94,18 +94,16 @@ inline int RunDialog(QDialog& dialog, const std::function<void()>& steps)
 // control that the label with this text names.
 inline QAbstractButton* ButtonNamed(const QWidget* window, const QString& text)
 {
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (button->text() == text)
             return button;
-    }
     return nullptr;
 }
 inline QWidget* LabelledControl(const QWidget* window, const QString& text)
 {
-    for (QLabel* label : window->findChildren<QLabel*>()) {
+    for (QLabel* label : window->findChildren<QLabel*>())
         if (label->text().compare(text, Qt::CaseInsensitive) == 0)
             return label->buddy();
-    }
     return nullptr;
 }
 
@@ -142,8 +140,6 @@ inline void EndDialog(QDialog& dialog, Ending how, QWidget* focus)
         QTest::keyClick(focus, how == Ending::Escape ? Qt::Key_Escape : Qt::Key_Return);
 }
 
-// Test messages show Qt's strings as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+// Test files' paths as Qt takes them; Qt's strings as test messages show them.
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
