@@ -16,11 +16,7 @@
 
 // Every text any fake port was given to show in this run of the tests, for
 // the check that the other edition translates them all.
-inline std::set<std::string>& ShownTexts()
-{
-    static std::set<std::string> texts;
-    return texts;
-}
+inline std::set<std::string> shownTexts;
 
 class FakeWindowPort : public WindowPort {
 public:
@@ -60,42 +56,27 @@ public:
         titles.clear();
     }
 
-    void ShowMessage(const UserMessage& message) override
-    {
-        messages.push_back(message);
-        ShownTexts().insert(message.text);
-    }
-    bool Confirm() override { return take(confirms).value_or(false); }
-    bool ConfirmLeaveUnsaved() override { ++leaveUnsavedQuestions; return take(leaveUnsavedAnswers).value_or(false); }
-    bool ConfirmReplace(const std::string& path) override
-    {
-        replaceQuestions.push_back(path);
-        return take(replaceAnswers).value_or(false);
-    }
-    std::optional<std::string> ChooseFile(const FileChoice& choice) override
-    {
-        fileChoices.push_back(choice);
-        return take(files).value_or(std::nullopt);
-    }
-    std::optional<std::vector<std::string>> ChooseFiles(const std::string&) override
-    {
-        return take(fileLists).value_or(std::nullopt);
-    }
-    std::optional<int> ChooseLibrarySound(const CSoundList&) override { return take(librarySounds).value_or(std::nullopt); }
-    std::optional<int> ChooseSilenceLength(int) override { return take(silenceLengths).value_or(std::nullopt); }
+    void ShowMessage(const UserMessage& m) override { messages.push_back(m); shownTexts.insert(m.text); }
+    bool Confirm() override { return take(confirms); }
+    bool ConfirmLeaveUnsaved() override { ++leaveUnsavedQuestions; return take(leaveUnsavedAnswers); }
+    bool ConfirmReplace(const std::string& p) override { replaceQuestions.push_back(p); return take(replaceAnswers); }
+    std::optional<std::string> ChooseFile(const FileChoice& c) override { fileChoices.push_back(c); return take(files); }
+    std::optional<std::vector<std::string>> ChooseFiles(const std::string&) override { return take(fileLists); }
+    std::optional<int> ChooseLibrarySound(const CSoundList&) override { return take(librarySounds); }
+    std::optional<int> ChooseSilenceLength(int) override { return take(silenceLengths); }
     std::optional<int> ChooseSamplingRate(int highestRate) override
     {
         samplingRateOffers.push_back(highestRate);
-        return take(samplingRates).value_or(std::nullopt);
+        return take(samplingRates);
     }
-    std::optional<COptions> EditOptions(const COptions&) override { return take(options).value_or(std::nullopt); }
-    std::optional<CKey> EditKeys(const CKey&, int) override { return take(keys).value_or(std::nullopt); }
-    std::optional<CEquation> EditEquations(const CEquation&, int) override { return take(equations).value_or(std::nullopt); }
-    std::optional<PreparationRequest> ChoosePreparation(bool) override { return take(preparations).value_or(std::nullopt); }
+    std::optional<COptions> EditOptions(const COptions&) override { return take(options); }
+    std::optional<CKey> EditKeys(const CKey&, int) override { return take(keys); }
+    std::optional<CEquation> EditEquations(const CEquation&, int) override { return take(equations); }
+    std::optional<PreparationRequest> ChoosePreparation(bool) override { return take(preparations); }
     std::optional<SpokenPromptsRequest> ChooseSpokenPrompts(bool, PromptPlayer play) override
     {
         promptPlayer = std::move(play);
-        return take(spokenPrompts).value_or(std::nullopt);
+        return take(spokenPrompts);
     }
 
     int SelectedRow(View view) override { return selectedRows.contains(view) ? selectedRows[view] : -1; }
@@ -105,7 +86,7 @@ public:
     void RemoveRow(View view, int row) override { removedRows.emplace_back(view, row); }
     void ShowRow(View view, int row) override { shownRows.emplace_back(view, row); }
 
-    void SetTitle(const std::string& title) override { titles.push_back(title); ShownTexts().insert(title); }
+    void SetTitle(const std::string& title) override { titles.push_back(title); shownTexts.insert(title); }
     void ShowEditingEnabled(bool on) override { editingEnabled = on; }
     void ShowCurrentEquation(int) override {}
     void EnableBackgroundMusicView(bool on) override { backgroundMusicViewEnabled = on; }
@@ -113,16 +94,16 @@ public:
     void ShowFlashUsage(const std::string& total, const std::string& percent) override
     {
         flashTotal = total;
-        ShownTexts().insert({total, percent});
+        shownTexts.insert({total, percent});
     }
-    void ShowEquationSize(const std::string& size) override { equationSize = size; ShownTexts().insert(size); }
+    void ShowEquationSize(const std::string& size) override { equationSize = size; shownTexts.insert(size); }
     void ShowProgress(int upper, int position) override { progress.emplace_back(upper, position); }
     // No viewer here: every document fails to open.
     void OpenDocument(const std::string&, std::function<void()> failed) override { failed(); }
     void RunOnWindowThread(std::function<void()>) override {}
 
 private:
-    template <typename T> static std::optional<T> take(std::deque<T>& queue)
+    template <typename T> static T take(std::deque<T>& queue)
     {
         // Built in place: GCC takes a moved-from optional<vector> for
         // uninitialised.
@@ -131,6 +112,6 @@ private:
             value.emplace(std::move(queue.front()));
             queue.pop_front();
         }
-        return value;
+        return std::move(value).value_or(T{});
     }
 };

@@ -2,8 +2,6 @@
 
 #include "app/LoadSelection.h"
 
-namespace {
-
 TEST(LoadSelection, TheSelectionMustFitTheBufferAndTheLibrary)
 {
     // One file needs its path and a terminator.
@@ -14,9 +12,7 @@ TEST(LoadSelection, TheSelectionMustFitTheBufferAndTheLibrary)
     // Several files: the folder and a terminator, each name and a terminator,
     // one final terminator.
     const std::string folder = "/home/u/sounds";
-    std::vector<std::string> paths;
-    for (int i = 0; i < 400; ++i)
-        paths.push_back(folder + "/" + std::to_string(1000 + i) + ".wav");  // 8 characters each
+    std::vector<std::string> paths(400, folder + "/1000.wav");  // 8 characters each
     const size_t used = folder.size() + 1 + 400 * 9 + 1;
     paths.push_back(folder + "/" + std::string(kLoadSelectionBufferSize - used - 1, 'x'));
     EXPECT_TRUE(SelectionFitsLoad(paths));
@@ -24,12 +20,8 @@ TEST(LoadSelection, TheSelectionMustFitTheBufferAndTheLibrary)
     EXPECT_FALSE(SelectionFitsLoad(paths));
 
     // No more files than the library holds.
-    paths.clear();
-    for (int i = 0; i < 510; ++i)
-        paths.push_back("/s/" + std::to_string(i) + ".wav");
-    EXPECT_TRUE(SelectionFitsLoad(paths));
-    paths.push_back("/s/x.wav");
-    EXPECT_FALSE(SelectionFitsLoad(paths));
+    EXPECT_TRUE(SelectionFitsLoad(std::vector<std::string>(510, "/s/0.wav")));
+    EXPECT_FALSE(SelectionFitsLoad(std::vector<std::string>(511, "/s/0.wav")));
 }
 
 // The plain names and an upper-case extension are followed through the session's Load.
@@ -42,5 +34,3 @@ TEST(LoadSelection, TableSplitsNameAndExtension)
     EXPECT_EQ(rows, (std::vector<std::string>{"/a/b/three.tar.mp3 three.tar.mp3 mp3", "/a/b/noext noext ",
                                               "/a/b/.wav .wav wav", "/a.b/c c "}));
 }
-
-}  // namespace

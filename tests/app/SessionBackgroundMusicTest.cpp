@@ -2,8 +2,6 @@
 
 #include "app/SessionFixture.h"
 
-namespace {
-
 using SessionBackgroundMusic = SessionFixture;
 
 TEST_F(SessionBackgroundMusic, LoadConvertsOnceAndEmptyLetsItLoadAgain)
@@ -58,5 +56,3 @@ TEST_F(SessionBackgroundMusic, RefusalsLeaveTheListAndTheLibraryFilesAlone)
     session_.PlayBackgroundMusic();
     EXPECT_EQ(port_.messages.back().text, "Pls select a sound to play");
 }
-
-}  // namespace

@@ -21,10 +21,7 @@ using Strings = std::vector<std::string>;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
-inline bool Exists(const std::string& path)
-{
-    return QFileInfo::exists(ToQtPath(path));
-}
+inline bool Exists(const std::string& path) { return QFileInfo::exists(ToQtPath(path)); }
 
 class SessionFixture : public testing::Test {
 protected:

@@ -3,8 +3,6 @@
 
 #include "app/SessionFixture.h"
 
-namespace {
-
 using SessionLibrary = SessionFixture;
 
 TEST_F(SessionLibrary, TheLastFreePlaceTakesOneFileThenTheLibraryIsFull)
@@ -118,5 +116,3 @@ TEST_F(SessionLibrary, DeleteAndEmptyTakeTheEntriesTheirCopiesAndTheirFiles)
     EXPECT_EQ(port_.clears, (std::vector{View::Library, View::Playlist}));
     EXPECT_EQ(port_.messages.back().text, "Empty sound library");
 }
-
-}  // namespace

@@ -9,11 +9,8 @@ TEST_F(SessionPrompts, PreparedSoundsAreLoadedThroughTheLoadChecks)
 {
     ASSERT_TRUE(MakeTestSound(dir_.file("bell.mp3"), 44100, 2, 0.5));
     WriteBytes(dir_.file("notes.ogg"), {'t', 'e', 'x', 't'});
-    PreparationRequest request;
-    request.files = {dir_.file("notes.ogg"), dir_.file("bell.mp3")};
-    request.folder = dir_.file("prepared");
-    request.options.rate = 10000;
-    request.load = true;
+    PreparationRequest request{
+        {dir_.file("notes.ogg"), dir_.file("bell.mp3")}, dir_.file("prepared"), {.rate = 10000}, true};
     port_.preparations.push_back(request);
     session_.PrepareSounds();
 

@@ -3,15 +3,12 @@
 
 using SessionTools = SessionFixture;
 
-TEST_F(SessionTools, HelpThatCannotBeShownSaysWhereItIs)
+// Help that cannot be shown says where it is; the other edition saves first
+// and stays when it cannot start.
+TEST_F(SessionTools, HelpAndOtherEditionThatCannotStartSayWhatIsMissing)
 {
     session_.HelpContent();
-    EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr(HelpFilePath(ProgramDir()))));
-}
-
-TEST_F(SessionTools, OtherEditionSavesFirstAndStaysWhenItCannotStart)
-{
-    Session here(port_, dir_.path() + "/");  // a program folder without it
+    Session here(port_, dir_.path() + "/");  // a program folder without the other edition
     port_.files.push_back(dir_.file("X.winproj"));
     here.New();
     CKey keys;
@@ -20,7 +17,7 @@ TEST_F(SessionTools, OtherEditionSavesFirstAndStaysWhenItCannotStart)
     here.KeySetup();
 
     EXPECT_FALSE(here.SwitchToEdition(Edition::SimplifiedChinese));
-    EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr("KR_App_SC")));
+    EXPECT_THAT(Texts(port_.messages), ElementsAre(HasSubstr(HelpFilePath(ProgramDir())), HasSubstr("KR_App_SC")));
     ProjectContent saved;
     ASSERT_FALSE(ReadProjectFile(dir_.file("X.winproj/X.winproj"), saved));
     EXPECT_EQ(saved.key, keys);

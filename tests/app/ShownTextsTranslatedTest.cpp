@@ -20,7 +20,7 @@ public:
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const std::optional<TextCatalogue> catalogue = TextCatalogue::Read(file);
         ASSERT_TRUE(catalogue);
-        for (const std::string& text : ShownTexts())
+        for (const std::string& text : shownTexts)
             EXPECT_TRUE(catalogue->covers(QString::fromLocal8Bit(text))) << "no translation for: " << text;
     }
 };

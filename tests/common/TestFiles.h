@@ -27,10 +27,7 @@ std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // The program folder of this build tree, with a trailing separator.
-inline std::string ProgramDir()
-{
-    return KR_PROGRAM_DIR;
-}
+inline std::string ProgramDir() { return KR_PROGRAM_DIR; }
 
 // Runs a program of the program folder; returns its exit status and fills
 // stdout and stderr.

@@ -23,21 +23,17 @@ void WriteTestWav(const std::string& path, int rate, int channels, int bits, dou
 {
     const auto frames = static_cast<uint32_t>(std::llround(seconds * rate));
     const int bytes = bits / 8;
-    const uint32_t dataSize = frames * static_cast<uint32_t>(channels * bytes);
-    std::vector<uint8_t> out;
-    const auto tag = [&](const char* t) { out.insert(out.end(), t, t + 4); };
-    tag("RIFF");
+    const auto frameSize = static_cast<uint32_t>(channels * bytes);
+    const uint32_t dataSize = frames * frameSize;
+    std::vector<uint8_t> out = {'R', 'I', 'F', 'F'};
     Put(out, 36 + dataSize, 4);
-    tag("WAVE");
-    tag("fmt ");
-    Put(out, 16, 4);
-    Put(out, 1, 2);
-    Put(out, static_cast<uint32_t>(channels), 2);
-    Put(out, static_cast<uint32_t>(rate), 4);
-    Put(out, static_cast<uint32_t>(rate * channels * bytes), 4);
-    Put(out, static_cast<uint32_t>(channels * bytes), 2);
-    Put(out, static_cast<uint32_t>(bits), 2);
-    tag("data");
+    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    // Format chunk: size, PCM, channels, rate, bytes per second, frame size, bits.
+    const std::pair<uint32_t, int> format[] = {{16, 4}, {1, 2}, {uint32_t(channels), 2}, {uint32_t(rate), 4},
+                                               {uint32_t(rate) * frameSize, 4}, {frameSize, 2}, {uint32_t(bits), 2}};
+    for (const auto& [value, size] : format)
+        Put(out, value, size);
+    out.insert(out.end(), {'d', 'a', 't', 'a'});
     Put(out, dataSize, 4);
     const double fullScale = std::ldexp(1.0, bits - 1) - 1;
     for (uint32_t i = 0; i < frames; ++i) {

@@ -18,10 +18,9 @@ TEST(BinCheck, AcceptsEveryFlashSizeAndRefusesAllElse)
         WriteBytes(path, bin);
         const BinCheck check = CheckBin(QString::fromStdString(path));
         ASSERT_TRUE(check.info) << size << ": " << check.refusal.toStdString();
-        EXPECT_EQ(check.info->size, qint64(size));
-        EXPECT_TRUE(check.info->externalMode);
-        EXPECT_EQ(ControlModeName(check.info->controlModeCode), "3x8 Matrix");
-        EXPECT_EQ(FlashSizeName(check.info->flashSizeCode), "64M (8,388,608 bytes)");
+        EXPECT_EQ(std::tuple(check.info->size, check.info->externalMode, ControlModeName(check.info->controlModeCode),
+                             FlashSizeName(check.info->flashSizeCode)),
+                  std::tuple(qint64(size), true, "3x8 Matrix", "64M (8,388,608 bytes)"));
     }
     EXPECT_EQ(ControlModeName(0x42), "unknown (code 0x42)");
     EXPECT_EQ(FlashSizeName(8), "unknown (code 0x08)");

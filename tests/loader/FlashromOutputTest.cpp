@@ -16,14 +16,6 @@ const char kVerifiedWrite[] =
     "Erase/write done.\n"
     "Verifying flash... VERIFIED.\n";
 
-FlashromOutput Feed(const std::string& text)
-{
-    FlashromOutput output;
-    output.feed(QByteArray::fromStdString(text));
-    output.finish();
-    return output;
-}
-
 }  // namespace
 
 TEST(FlashromOutput, FollowsAWriteFedByteByByte)
@@ -47,12 +39,9 @@ TEST(FlashromOutput, FollowsAWriteFedByteByByte)
     }
     shown << output.finish();
     // Half the chip was written when the third block began.
-    EXPECT_EQ(midWrite, 50);
-    EXPECT_EQ(verifyingStage, "Verifying");
-    EXPECT_EQ(output.progress(), 100);
-    EXPECT_EQ(output.stage(), "Verified");
-    EXPECT_TRUE(output.report().verified);
-    EXPECT_EQ(output.report().chipBytes, 16 * 1024);
+    EXPECT_EQ(std::pair(midWrite, verifyingStage), std::pair(50, QString("Verifying")));
+    EXPECT_EQ(std::tuple(output.progress(), output.stage(), output.report().verified, output.report().chipBytes),
+              std::tuple(100, "Verified", true, 16 * 1024));
 
     // The probe list and the block list are left out of what is shown.
     EXPECT_EQ(shown.filter("Probing").size(), 0);
@@ -61,16 +50,19 @@ TEST(FlashromOutput, FollowsAWriteFedByteByByte)
     EXPECT_TRUE(shown.contains("Verifying flash... VERIFIED."));
 }
 
-// The other failures are read from the real flashrom in the writer's tests.
+// The other failures are read from the real flashrom in the script mode's test.
 TEST(FlashromOutput, ReadsAFailedWriteAndAnAlreadyWrittenChip)
 {
-    const FlashromReport write = Feed("Erasing and writing flash chip... FAILED!\nUh oh. Erase/write failed. "
-                                      "Checking if anything has changed.\nGood, writing to the flash chip "
-                                      "apparently didn't do anything.\n")
-                                     .report();
-    EXPECT_TRUE(write.writeFailed);
-    EXPECT_TRUE(write.writeChangedNothing);
-    EXPECT_TRUE(write.verifyFailure.isEmpty());
+    const auto read = [](const char* text) {
+        FlashromOutput output;
+        output.feed(text);
+        output.finish();
+        return output.report();
+    };
+    const FlashromReport write = read("Erasing and writing flash chip... FAILED!\nUh oh. Erase/write failed. Checking "
+                                      "if anything has changed.\nGood, writing to the flash chip apparently didn't do "
+                                      "anything.\n");
+    EXPECT_EQ(std::tuple(write.writeFailed, write.writeChangedNothing, write.verifyFailure), std::tuple(true, true, ""));
     // A last line without its line end is read too.
-    EXPECT_TRUE(Feed("Warning: Chip content is identical to the requested image.").report().alreadyIdentical);
+    EXPECT_TRUE(read("Warning: Chip content is identical to the requested image.").alreadyIdentical);
 }

@@ -9,13 +9,12 @@ void UseTestApplication()
     static int argc = 1;
     static char name[] = "test_loader";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = nullptr;
-    if (!app) {
-        // ctest runs tests side by side: each process gets settings of its own.
-        static QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        app = new QApplication(argc, argv);
-    }
+    if (QApplication::instance())
+        return;
+    // ctest runs tests side by side: each process gets settings of its own.
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    new QApplication(argc, argv);
 }
 
 std::vector<uint8_t> MakeBin(size_t size)

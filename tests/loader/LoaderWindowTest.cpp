@@ -28,8 +28,7 @@ protected:
         QSettings(QStringLiteral("KR615B"), QStringLiteral("Quick.Loader.A3")).clear();
     }
 
-    template <class T>
-    static T* Part(const QWidget& window, const char* name)
+    template <class T> static T* Part(const QWidget& window, const char* name)
     {
         T* part = window.findChild<T*>(QString::fromLatin1(name));
         EXPECT_TRUE(part) << name;

@@ -8,11 +8,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-std::string ReadBack(const Bytes& bytes)
-{
-    ArchiveReader r(bytes.data(), bytes.size());
-    return r.readString();
-}
+std::string ReadBack(const Bytes& bytes) { return ArchiveReader(bytes.data(), bytes.size()).readString(); }
 
 }  // namespace
 
@@ -51,13 +47,9 @@ TEST(ArchiveString, ReadsWideStringsAndRefusesLengthsBeyondTheData)
     EXPECT_EQ(ReadBack(wide({0xFF, 0xFE, 0xFF, 0xFF, 0x05, 0x00})), utf8);
     EXPECT_EQ(ReadBack({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x41, 0x00}), "A");
 
-    for (const Bytes& bytes : std::vector<Bytes>{
-             {0x05, 'a', 'b'},
-             {0xFF, 0x00, 0x01},
-             {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
-             {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},
-             {0xFF},
-         })
+    for (const Bytes& bytes : std::vector<Bytes>{{0x05, 'a', 'b'}, {0xFF, 0x00, 0x01}, {0xFF},
+                                                 {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+                                                 {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}})
         EXPECT_THROW(ReadBack(bytes), ArchiveError);
 }
 
@@ -67,13 +59,9 @@ TEST(ArchiveRecord, LibraryEntryIs67Bytes)
                    .lengthMs = 1000};
     ArchiveWriter w;
     s.Serialize(w);
-    Bytes expected = {0x01, 0, 0, 0, 36};
-    expected.insert(expected.end(), s.path.begin(), s.path.end());
-    expected.push_back(5);
-    expected.insert(expected.end(), s.name.begin(), s.name.end());
-    for (uint8_t b : {0x40, 0x1F, 0, 0, 0x10, 0, 0, 0, 0, 0, 0, 0, 0xE8, 0x03, 0, 0, 0, 0, 0, 0})
-        expected.push_back(b);
-    ASSERT_EQ(w.bytes(), expected);
+    const std::string expected = std::string("\x01\0\0\0\x24", 5) + s.path + "\x05" + s.name +
+                                 std::string("\x40\x1F\0\0\x10\0\0\0\0\0\0\0\xE8\x03\0\0\0\0\0\0", 20);
+    ASSERT_EQ(std::string(w.bytes().begin(), w.bytes().end()), expected);
     EXPECT_EQ(expected.size(), 67u);
 
     ArchiveReader r(w.bytes().data(), w.bytes().size());

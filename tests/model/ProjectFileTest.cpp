@@ -11,23 +11,6 @@
 
 namespace {
 
-// Makes writes beyond `bytes` fail with EFBIG for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
-
 CSound Sound(const std::string& folder, const std::string& name, int rate)
 {
     return {.kind = 1, .path = folder + "/" + name, .name = name, .sampleRate = rate, .bits = 8, .stereo = 1,
@@ -58,14 +41,13 @@ TEST(ProjectFile, NewProjectIs1144BytesWithKnownStart)
 {
     const auto bytes = WriteProjectBytes(ProjectContent::NewProject(0));
     ASSERT_EQ(bytes.size(), 1144u);
-    const std::vector<uint8_t> header = {0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00, 0x43, 0x4B, 0x65, 0x79};
-    EXPECT_TRUE(std::equal(header.begin(), header.end(), bytes.begin()));
+    EXPECT_EQ(std::vector(bytes.begin(), bytes.begin() + 10),
+              (std::vector<uint8_t>{0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00, 0x43, 0x4B, 0x65, 0x79}));
     for (int i = 0; i < 24; ++i) {
         EXPECT_EQ(bytes[10 + 4 * i], 1);
         EXPECT_EQ(bytes[121 + 4 * i], i);
     }
-    const std::string equationHeader(bytes.begin() + 112, bytes.begin() + 121);
-    EXPECT_EQ(equationHeader, "CEquation");
+    EXPECT_EQ(std::string(bytes.begin() + 112, bytes.begin() + 121), "CEquation");
     EXPECT_EQ(bytes[235], kKeyMode);
     EXPECT_EQ(bytes[251], 0);  // empty external path
 }
@@ -94,10 +76,13 @@ TEST(ProjectLifecycle, FailuresLeaveEverythingAsItWas)
     // A write that runs out of room (a file-size limit stands in for a full
     // disk, and works for root too) keeps the good file byte for byte.
     project.content.library.append(*project.content.library.at(0));
-    {
-        FileSizeLimit limit(static_cast<rlim_t>(good.size()));
-        EXPECT_TRUE(SaveProject(project));
-    }
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limit{.rlim_cur = good.size(), .rlim_max = saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_TRUE(SaveProject(project));
+    setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(ReadBytes(project.projectFilePath), good);
     EXPECT_EQ(QDir(QString::fromStdString(dir.file("P.winproj"))).entryList(QDir::Files).size(), 1);
 

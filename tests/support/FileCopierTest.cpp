@@ -9,15 +9,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void Write(const std::string& path, const std::string& text)
-{
-    WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
-}
-
+void Write(const std::string& path, const std::string& text) { WriteBytes(path, {text.begin(), text.end()}); }
 std::string Read(const std::string& path)
 {
     const std::vector<uint8_t> b = ReadBytes(path);
-    return std::string(b.begin(), b.end());
+    return {b.begin(), b.end()};
 }
 
 }  // namespace
@@ -67,12 +63,9 @@ TEST(FileCopier, RefusalsNameTheirReason)
     CFileCopier copier;
 
     EXPECT_FALSE(copier.Copy(dir.file("x.wav"), dir.file("nowhere")));
-    EXPECT_EQ(copier.errorText, dir.file("nowhere") + " not found");
-    EXPECT_EQ(copier.errorCode, 0);
-
+    EXPECT_EQ(std::pair(copier.errorText, copier.errorCode), std::pair(dir.file("nowhere") + " not found", 0));
     EXPECT_FALSE(copier.Copy(dir.file("folder"), dir.file("x.wav")));
-    EXPECT_EQ(copier.errorText, "Wrong operation");
-    EXPECT_EQ(copier.errorCode, 0);
+    EXPECT_EQ(std::pair(copier.errorText, copier.errorCode), std::pair(std::string("Wrong operation"), 0));
 
     // A path whose kind cannot be told is a failure, not a silent success.
     const std::string tooLong = dir.file(std::string(300, 'n'));
